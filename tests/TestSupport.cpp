@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QProcess>
@@ -31,14 +32,27 @@ QString MakeDataFolder(const QTemporaryDir &dir, bool withMedia) {
     return dir.path() + u'/';
 }
 
+namespace {
+QObject *Watchers() {
+    static QObject *parent = new QObject(qApp);
+    return parent;
+}
+} // namespace
+
+void CancelModalWatchers() {
+    for (QTimer *t : Watchers()->findChildren<QTimer *>())
+        delete t;
+}
+
 void WhenModal(std::function<void(QWidget *)> action) {
     QPointer<QWidget> before = QApplication::activeModalWidget();
-    auto *timer = new QTimer(qApp);
+    auto *timer = new QTimer(Watchers());
     auto tries = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, qApp, [=]() {
         QWidget *now = QApplication::activeModalWidget();
         if (now && now != before.data() && now->isVisible()) {
             timer->stop();
+            timer->setParent(nullptr); // no longer a pending watcher
             timer->deleteLater();
             action(now);
         } else if (++*tries > 2000) {
@@ -90,4 +104,16 @@ void AnswerModalKey(int key, ModalSeen *seen) {
 void InitTestEnvironment() {
     QStandardPaths::setTestModeEnabled(true);
     qputenv("TIZBIN_MUTE", "1");
+}
+
+void TypeText(QWidget *widget, const QString &text) {
+    for (const QChar ch : text) {
+        const int key = ch == u' '            ? int(Qt::Key_Space)
+                        : ch.unicode() < 128 ? int(ch.toUpper().unicode())
+                                             : int(Qt::Key_unknown);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &release);
+    }
 }

@@ -21,6 +21,8 @@ int RunMkData(const QStringList &args, QString *output = nullptr);
 // When the next modal window opens (one that is not open now), calls action
 // with it. Call before the code that opens it.
 void WhenModal(std::function<void(QWidget *)> action);
+// Forgets every watcher of WhenModal whose window never opened.
+void CancelModalWatchers();
 // Presses the button named name on the modal window that opens next, and
 // records the window's title and the texts of its buttons and message.
 struct ModalSeen {
@@ -35,3 +37,7 @@ void AnswerModalKey(int key, ModalSeen *seen = nullptr);
 
 // Every test program calls this first.
 void InitTestEnvironment();
+
+// Types text into a widget key by key, as a keyboard whose layout already
+// gives these characters would (works for Persian letters too).
+void TypeText(QWidget *widget, const QString &text);

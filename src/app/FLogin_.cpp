@@ -53,7 +53,9 @@ void TNameComboBox::ClearAll() {
 }
 
 void TNameComboBox::TextEdited(const QString &text) {
-    const bool deleting = text.size() < lastText.size() && lastText.startsWith(text);
+    // lastText is what the user typed, without a completed tail: a text no
+    // longer than that is a deletion, which is not completed again.
+    const bool deleting = text.size() <= lastText.size();
     lastText = text;
     itemIndex = -1;
     if (text.isEmpty() || deleting)
@@ -66,7 +68,6 @@ void TNameComboBox::TextEdited(const QString &text) {
             // The completed tail stays selected, so typing on replaces it.
             lineEdit()->setSelection(int(itemText(i).size()), int(text.size() - itemText(i).size()));
             itemIndex = i;
-            lastText = itemText(i);
             return;
         }
     }
