@@ -108,7 +108,7 @@ void InitTestEnvironment() {
 
 void TypeText(QWidget *widget, const QString &text) {
     for (const QChar ch : text) {
-        const int key = ch == u' '            ? int(Qt::Key_Space)
+        const int key = ch == u' '           ? int(Qt::Key_Space)
                         : ch.unicode() < 128 ? int(ch.toUpper().unicode())
                                              : int(Qt::Key_unknown);
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(ch));

@@ -100,11 +100,13 @@ private slots:
 void TestDatabase::schemaColumns_data() {
     QTest::addColumn<QString>("table");
     QTest::addColumn<QString>("columns"); // name:declared type, in order
-    QTest::newRow("Users_") << "Users_" << "ID:INTEGER UserName:VARCHAR(255) Step_:INTEGER";
+    QTest::newRow("Users_") << "Users_"
+                            << "ID:INTEGER UserName:VARCHAR(255) Step_:INTEGER";
     QTest::newRow("SpeedRecord")
         << "SpeedRecord"
         << "ID:INTEGER Key:INTEGER Date_:VARCHAR(255) Speed:INTEGER IsTestFlag:BOOLEAN";
-    QTest::newRow("DarkText") << "DarkText" << "ID:INTEGER Text_:TEXT";
+    QTest::newRow("DarkText") << "DarkText"
+                              << "ID:INTEGER Text_:TEXT";
     QTest::newRow("DarkQues") << "DarkQues"
                               << "ID:INTEGER IdxQues:INTEGER Ques:VARCHAR(255) "
                                  "Choice1:VARCHAR(255) Choice2:VARCHAR(255) Choice3:VARCHAR(255) "
@@ -112,12 +114,15 @@ void TestDatabase::schemaColumns_data() {
     QTest::newRow("DarkChart")
         << "DarkChart"
         << "ID:INTEGER Key:INTEGER Date_:VARCHAR(255) CorrectCount:INTEGER Speed:INTEGER";
-    QTest::newRow("sodoko") << "sodoko" << "ID:INTEGER Sodoko:VARCHAR(81) Solve:VARCHAR(81)";
-    QTest::newRow("Emla") << "Emla" << "ID:INTEGER Sahih:VARCHAR(255) Qalat:VARCHAR(255)";
+    QTest::newRow("sodoko") << "sodoko"
+                            << "ID:INTEGER Sodoko:VARCHAR(81) Solve:VARCHAR(81)";
+    QTest::newRow("Emla") << "Emla"
+                          << "ID:INTEGER Sahih:VARCHAR(255) Qalat:VARCHAR(255)";
     QTest::newRow("Leitner") << "Leitner"
                              << "ID:INTEGER Ques:VARCHAR(255) Answer:VARCHAR(255) "
                                 "Level:SMALLINT RevNed:BOOLEAN";
-    QTest::newRow("DOC") << "DOC" << "ID:INTEGER Name:VARCHAR(100) File:BLOB";
+    QTest::newRow("DOC") << "DOC"
+                         << "ID:INTEGER Name:VARCHAR(100) File:BLOB";
 }
 
 void TestDatabase::schemaColumns() {
@@ -159,10 +164,14 @@ void TestDatabase::emptyTablesOpen() {
 void TestDatabase::openFailures_data() {
     QTest::addColumn<QString>("damage");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("missing file") << "remove" << "پیدا نشد";
-    QTest::newRow("wrong key") << "rekey" << "کلید";
-    QTest::newRow("not a database") << "garbage" << "خراب";
-    QTest::newRow("plain sqlite file") << "plain" << "خراب";
+    QTest::newRow("missing file") << "remove"
+                                  << "پیدا نشد";
+    QTest::newRow("wrong key") << "rekey"
+                               << "کلید";
+    QTest::newRow("not a database") << "garbage"
+                                    << "خراب";
+    QTest::newRow("plain sqlite file") << "plain"
+                                       << "خراب";
 }
 
 void TestDatabase::openFailures() {
@@ -308,17 +317,22 @@ void TestDatabase::valuesAreChecked_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QVariant>("value");
     QTest::addColumn<bool>("accepted");
-    QTest::newRow("name at limit") << "Users_" << "UserName" << QVariant(QString(255, u'ب'))
-                                   << true;
-    QTest::newRow("name too long") << "Users_" << "UserName" << QVariant(QString(256, u'ب'))
-                                   << false;
-    QTest::newRow("doc name too long") << "DOC" << "Name" << QVariant(QString(101, u'a')) << false;
-    QTest::newRow("puzzle too long") << "sodoko" << "Sodoko" << QVariant(QString(82, u'1'))
-                                     << false;
-    QTest::newRow("key is not written") << "Users_" << "ID" << QVariant(5) << false;
-    QTest::newRow("integer text") << "Users_" << "Step_" << QVariant(QStringLiteral("۳x")) << false;
-    QTest::newRow("small integer range") << "Leitner" << "Level" << QVariant(40000) << false;
-    QTest::newRow("small integer") << "Leitner" << "Level" << QVariant(6) << true;
+    QTest::newRow("name at limit") << "Users_"
+                                   << "UserName" << QVariant(QString(255, u'ب')) << true;
+    QTest::newRow("name too long") << "Users_"
+                                   << "UserName" << QVariant(QString(256, u'ب')) << false;
+    QTest::newRow("doc name too long") << "DOC"
+                                       << "Name" << QVariant(QString(101, u'a')) << false;
+    QTest::newRow("puzzle too long") << "sodoko"
+                                     << "Sodoko" << QVariant(QString(82, u'1')) << false;
+    QTest::newRow("key is not written") << "Users_"
+                                        << "ID" << QVariant(5) << false;
+    QTest::newRow("integer text") << "Users_"
+                                  << "Step_" << QVariant(QStringLiteral("۳x")) << false;
+    QTest::newRow("small integer range") << "Leitner"
+                                         << "Level" << QVariant(40000) << false;
+    QTest::newRow("small integer") << "Leitner"
+                                   << "Level" << QVariant(6) << true;
 }
 
 void TestDatabase::valuesAreChecked() {
@@ -453,7 +467,8 @@ void TestDatabase::toolKeepsExistingDatabase() {
         TDataModule1 dm;
         dm.Connect(app);
         dm.ADOTableUsers_->Append();
-        dm.ADOTableUsers_->FieldByName(QStringLiteral("UserName")).SetValue(QStringLiteral("کاربر"));
+        dm.ADOTableUsers_->FieldByName(QStringLiteral("UserName"))
+            .SetValue(QStringLiteral("کاربر"));
         dm.ADOTableUsers_->Post();
     }
     auto users = [&] {
@@ -461,8 +476,9 @@ void TestDatabase::toolKeepsExistingDatabase() {
         dm.Connect(app);
         return dm.ADOTableUsers_->RecordCount();
     };
-    QCOMPARE(RunMkData({QStringLiteral("--db-only"), QStringLiteral(TIZBIN_CONTENT_DIR), dir.path()}),
-             0);
+    QCOMPARE(
+        RunMkData({QStringLiteral("--db-only"), QStringLiteral(TIZBIN_CONTENT_DIR), dir.path()}),
+        0);
     QCOMPARE(users(), 1);
     QCOMPARE(RunMkData({QStringLiteral("--db-only"), QStringLiteral("--force"),
                         QStringLiteral(TIZBIN_CONTENT_DIR), dir.path()}),

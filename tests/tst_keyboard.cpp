@@ -48,21 +48,29 @@ void TestKeyboard::initTestCase() {
 
 void TestKeyboard::typing_data() {
     QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("keys");   // Latin keys, sent as a Latin layout sends them
+    QTest::addColumn<QString>("keys");    // Latin keys, sent as a Latin layout sends them
     QTest::addColumn<QString>("persian"); // typed as a Persian layout sends them, or empty
     QTest::addColumn<QString>("expected");
-    QTest::newRow("word") << "rtl" << "sghl" << QString() << QStringLiteral("سلام");
-    QTest::newRow("gaf keh and waw") << "rtl" << "'g,d" << QString() << QStringLiteral("گلوی");
-    QTest::newRow("shifted letters") << "rtl" << "Hf" << QString() << QStringLiteral("آب");
-    QTest::newRow("non-joiner") << "rtl" << ";jhfBih" << QString()
-                                << QString::fromUtf8("کتاب\u200Cها");
-    QTest::newRow("digits become Persian") << "rtl" << "12" << QString() << QStringLiteral("۱۲");
-    QTest::newRow("memo") << "memo" << "fhvhk" << QString() << QStringLiteral("باران");
-    QTest::newRow("already Persian") << "rtl" << QString() << QStringLiteral("دریا")
-                                     << QStringLiteral("دریا");
-    QTest::newRow("left-to-right box") << "ltr" << "mail" << QString() << QStringLiteral("mail");
-    QTest::newRow("digit-only box") << "digits" << "123" << QString() << QStringLiteral("123");
-    QTest::newRow("spin box") << "spin" << "42" << QString() << QStringLiteral("42");
+    QTest::newRow("word") << "rtl"
+                          << "sghl" << QString() << QStringLiteral("سلام");
+    QTest::newRow("gaf keh and waw") << "rtl"
+                                     << "'g,d" << QString() << QStringLiteral("گلوی");
+    QTest::newRow("shifted letters") << "rtl"
+                                     << "Hf" << QString() << QStringLiteral("آب");
+    QTest::newRow("non-joiner") << "rtl"
+                                << ";jhfBih" << QString() << QString::fromUtf8("کتاب\u200Cها");
+    QTest::newRow("digits become Persian") << "rtl"
+                                           << "12" << QString() << QStringLiteral("۱۲");
+    QTest::newRow("memo") << "memo"
+                          << "fhvhk" << QString() << QStringLiteral("باران");
+    QTest::newRow("already Persian")
+        << "rtl" << QString() << QStringLiteral("دریا") << QStringLiteral("دریا");
+    QTest::newRow("left-to-right box") << "ltr"
+                                       << "mail" << QString() << QStringLiteral("mail");
+    QTest::newRow("digit-only box") << "digits"
+                                    << "123" << QString() << QStringLiteral("123");
+    QTest::newRow("spin box") << "spin"
+                              << "42" << QString() << QStringLiteral("42");
 }
 
 void TestKeyboard::typing() {

@@ -8,10 +8,10 @@
 #include "data/DataModule1_.h"
 
 #include <QApplication>
-#include <QPushButton>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <memory>

@@ -47,7 +47,9 @@ void TestMainMenu::initTestCase() {
     };
 }
 
-void TestMainMenu::cleanupTestCase() { DataModule1->Disconnect(); }
+void TestMainMenu::cleanupTestCase() {
+    DataModule1->Disconnect();
+}
 
 void TestMainMenu::controls_data() {
     QTest::addColumn<QString>("name");
@@ -75,12 +77,12 @@ void TestMainMenu::controls_data() {
     };
     for (const auto &b : big)
         QTest::newRow(b.n) << QString::fromLatin1(b.n) << b.c << QString() << huge;
-    QTest::newRow("sSpeedButton2") << "sSpeedButton2" << QString() << QStringLiteral("درباره ما")
-                                   << icon;
-    QTest::newRow("sSpeedButton1") << "sSpeedButton1" << QString()
-                                   << QStringLiteral("اطلاعات تماس") << icon;
-    QTest::newRow("sSpeedButton4") << "sSpeedButton4" << QString()
-                                   << QStringLiteral("خروج از برنامه") << icon;
+    QTest::newRow("sSpeedButton2")
+        << "sSpeedButton2" << QString() << QStringLiteral("درباره ما") << icon;
+    QTest::newRow("sSpeedButton1")
+        << "sSpeedButton1" << QString() << QStringLiteral("اطلاعات تماس") << icon;
+    QTest::newRow("sSpeedButton4")
+        << "sSpeedButton4" << QString() << QStringLiteral("خروج از برنامه") << icon;
 }
 
 void TestMainMenu::controls() {
@@ -104,8 +106,8 @@ void TestMainMenu::controls() {
 }
 
 void TestMainMenu::tabOrder() {
-    const QStringList expected{"sBitBtnExit", "sBitBtn1", "sBitBtn2",  "sBitBtn3",  "sBitBtn5",
-                               "sBitBtn6",    "sBitBtn8", "sBitBtn9",  "sBitBtn10", "sBitBtn12",
+    const QStringList expected{"sBitBtnExit", "sBitBtn1",  "sBitBtn2", "sBitBtn3",  "sBitBtn5",
+                               "sBitBtn6",    "sBitBtn8",  "sBitBtn9", "sBitBtn10", "sBitBtn12",
                                "sBitBtn14",   "sBitBtn15", "sBitBtn4"};
     QWidget *w = FMain->Find<QWidget>(expected.first());
     QStringList got{w->objectName()};
@@ -135,10 +137,10 @@ void TestMainMenu::infoWindows_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QString>("heading");
-    QTest::newRow("about") << "sSpeedButton2" << "AboutForm" << QSize(470, 530)
-                           << QStringLiteral("معرفی برنامه");
-    QTest::newRow("contact") << "sSpeedButton1" << "FContactUs" << QSize(433, 220)
-                             << QStringLiteral("تماس با ما");
+    QTest::newRow("about") << "sSpeedButton2"
+                           << "AboutForm" << QSize(470, 530) << QStringLiteral("معرفی برنامه");
+    QTest::newRow("contact") << "sSpeedButton1"
+                             << "FContactUs" << QSize(433, 220) << QStringLiteral("تماس با ما");
 }
 
 void TestMainMenu::infoWindows() {
@@ -146,8 +148,8 @@ void TestMainMenu::infoWindows() {
     QFETCH(QString, window);
     QFETCH(QSize, size);
     QFETCH(QString, heading);
-    TForm *form = window == "AboutForm" ? static_cast<TForm *>(AboutForm)
-                                        : static_cast<TForm *>(FContactUs);
+    TForm *form =
+        window == "AboutForm" ? static_cast<TForm *>(AboutForm) : static_cast<TForm *>(FContactUs);
     QCOMPARE(form->objectName(), window);
     FMain->Show();
     QTest::mouseClick(FMain->Find<QPushButton>(button), Qt::LeftButton);

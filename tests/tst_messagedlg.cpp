@@ -38,23 +38,21 @@ void TestMessageDlg::answers_data() {
     const QString info = QStringLiteral("   اطلاع");
     const QString confirm = QString::fromUtf8("   \u062A\u0627\u06CC\u06CC\u062F");
 
-    QTest::newRow("information OK") << TMsgDlgType::mtInformation << int(mbOK) << "OK" << 1
-                                    << info << QStringList{ok};
-    QTest::newRow("information Enter") << TMsgDlgType::mtInformation << int(mbOK) << "key:Enter"
-                                       << 1 << info << QStringList{ok};
+    QTest::newRow("information OK")
+        << TMsgDlgType::mtInformation << int(mbOK) << "OK" << 1 << info << QStringList{ok};
+    QTest::newRow("information Enter")
+        << TMsgDlgType::mtInformation << int(mbOK) << "key:Enter" << 1 << info << QStringList{ok};
     QTest::newRow("confirmation Yes") << TMsgDlgType::mtConfirmation << int(mbYes | mbNo) << "Yes"
                                       << 6 << confirm << QStringList{yes, no};
     QTest::newRow("confirmation No") << TMsgDlgType::mtConfirmation << int(mbYes | mbNo) << "No"
                                      << 7 << confirm << QStringList{yes, no};
-    QTest::newRow("confirmation Esc is No")
-        << TMsgDlgType::mtConfirmation << int(mbYes | mbNo) << "key:Esc" << 7 << confirm
-        << QStringList{yes, no};
+    QTest::newRow("confirmation Esc is No") << TMsgDlgType::mtConfirmation << int(mbYes | mbNo)
+                                            << "key:Esc" << 7 << confirm << QStringList{yes, no};
     QTest::newRow("confirmation Enter is Yes")
         << TMsgDlgType::mtConfirmation << int(mbYes | mbNo) << "key:Enter" << 6 << confirm
         << QStringList{yes, no};
-    QTest::newRow("close box is Cancel")
-        << TMsgDlgType::mtConfirmation << int(mbYes | mbNo) << "close" << 2 << confirm
-        << QStringList{yes, no};
+    QTest::newRow("close box is Cancel") << TMsgDlgType::mtConfirmation << int(mbYes | mbNo)
+                                         << "close" << 2 << confirm << QStringList{yes, no};
     QTest::newRow("warning Esc is Cancel")
         << TMsgDlgType::mtWarning << int(mbOK | mbCancel) << "key:Esc" << 2
         << QStringLiteral("   اخطار") << QStringList{ok, cancel};

@@ -75,7 +75,8 @@ void TestUtility::persianDate() {
 
 void TestUtility::persianDateToday() {
     QCOMPARE(GetPersianDate(), GetPersianDate(QDate::currentDate()));
-    const QRegularExpression shape(QStringLiteral("^\\d\\d/(0[1-9]|1[0-2])/(0[1-9]|[12]\\d|3[01])$"));
+    const QRegularExpression shape(
+        QStringLiteral("^\\d\\d/(0[1-9]|1[0-2])/(0[1-9]|[12]\\d|3[01])$"));
     // Every day of a year gives a well-formed text.
     for (QDate d(2023, 1, 1); d.year() == 2024 || d.year() == 2023; d = d.addDays(1))
         QVERIFY2(shape.match(GetPersianDate(d)).hasMatch(), qPrintable(d.toString()));
@@ -111,20 +112,26 @@ void TestUtility::clockText() {
 void TestUtility::resolvePath_data() {
     QTest::addColumn<QString>("relative");
     QTest::addColumn<QString>("expected"); // relative to the fixture
-    QTest::newRow("database as written") << "Media\\Acc.bnk" << "Media/Acc.bnk";
-    QTest::newRow("lower-case folder") << "media\\text\\Text1.txt" << "Media/text/Text1.txt";
-    QTest::newRow("forward slashes") << "media/pic64/1.png" << "Media/pic64/1.png";
-    QTest::newRow("file case") << "MEDIA\\SOUND\\TIK.WAV" << "Media/sound/tik.wav";
-    QTest::newRow("missing kept") << "media\\text\\Text99.txt" << "Media/text/Text99.txt";
-    QTest::newRow("missing folder") << "nothing\\here.txt" << "nothing/here.txt";
+    QTest::newRow("database as written") << "Media\\Acc.bnk"
+                                         << "Media/Acc.bnk";
+    QTest::newRow("lower-case folder") << "media\\text\\Text1.txt"
+                                       << "Media/text/Text1.txt";
+    QTest::newRow("forward slashes") << "media/pic64/1.png"
+                                     << "Media/pic64/1.png";
+    QTest::newRow("file case") << "MEDIA\\SOUND\\TIK.WAV"
+                               << "Media/sound/tik.wav";
+    QTest::newRow("missing kept") << "media\\text\\Text99.txt"
+                                  << "Media/text/Text99.txt";
+    QTest::newRow("missing folder") << "nothing\\here.txt"
+                                    << "nothing/here.txt";
 }
 
 void TestUtility::resolvePath() {
     QFETCH(QString, relative);
     QFETCH(QString, expected);
     QTemporaryDir dir;
-    for (const char *f : {"Media/Acc.bnk", "Media/text/Text1.txt", "Media/pic64/1.png",
-                          "Media/sound/tik.wav"}) {
+    for (const char *f :
+         {"Media/Acc.bnk", "Media/text/Text1.txt", "Media/pic64/1.png", "Media/sound/tik.wav"}) {
         const QString path = dir.path() + u'/' + QLatin1String(f);
         QDir().mkpath(QFileInfo(path).path());
         QFile file(path);

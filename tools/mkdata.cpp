@@ -30,7 +30,9 @@ namespace {
 // Tables whose rows are delivered with the program; the program only reads them.
 const char *const kContentTables[] = {"DarkText", "DarkQues", "sodoko", "Emla", "DOC"};
 
-void Say(const QString &s) { std::fprintf(stdout, "%s\n", qPrintable(s)); }
+void Say(const QString &s) {
+    std::fprintf(stdout, "%s\n", qPrintable(s));
+}
 
 bool CopyTexts(const QString &contentDir, const QString &mediaDir, QString *error) {
     const QDir src(contentDir + QStringLiteral("/text"));

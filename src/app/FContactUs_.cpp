@@ -36,7 +36,7 @@ TFContactUs::TFContactUs(QWidget *parent) : TForm(parent) {
         QString Value;
     } lines[] = {
         {QStringLiteral("شماره تماس پشتیبانی : "), QStringLiteral("+98 21 0000 0000")},
-        {QStringLiteral("وب سایت : "), QStringLiteral("www.tizbin.example")},
+        {QStringLiteral("وب سایت : "), QStringLiteral("tizbin.example")},
         {QStringLiteral("ایمیل : "), QStringLiteral("info@tizbin.example")},
     };
     int top = 66;
@@ -44,16 +44,16 @@ TFContactUs::TFContactUs(QWidget *parent) : TForm(parent) {
     for (const auto &line : lines) {
         auto *caption = new QLabel(line.Caption, this);
         caption->setObjectName(QStringLiteral("sLabel%1").arg(n++));
-        caption->setFont(DesignFont(QStringLiteral("B Nazanin"), 19, true));
+        caption->setFont(DesignFont(QStringLiteral("B Nazanin"), 17, true));
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        Place(caption, 250, top, 170, 40);
+        Place(caption, 282, top, 143, 40);
         auto *value = new QLabel(line.Value, this);
         value->setObjectName(QStringLiteral("sLabel%1").arg(n++));
         value->setFont(DesignFont(QStringLiteral("Times New Roman"), 21, true));
         value->setLayoutDirection(Qt::LeftToRight);
         value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        Place(value, 14, top, 234, 40);
+        Place(value, 8, top, 272, 40);
         top += 44;
     }
 

@@ -37,7 +37,9 @@ void TNameComboBox::SetItemIndex(int index) {
     lastText = Text();
 }
 
-QString TNameComboBox::Text() const { return lineEdit()->text(); }
+QString TNameComboBox::Text() const {
+    return lineEdit()->text();
+}
 
 void TNameComboBox::SetText(const QString &text) {
     setEditText(text);
@@ -66,7 +68,8 @@ void TNameComboBox::TextEdited(const QString &text) {
             setCurrentIndex(i);
             lineEdit()->setText(itemText(i));
             // The completed tail stays selected, so typing on replaces it.
-            lineEdit()->setSelection(int(itemText(i).size()), int(text.size() - itemText(i).size()));
+            lineEdit()->setSelection(int(itemText(i).size()),
+                                     int(text.size() - itemText(i).size()));
             itemIndex = i;
             return;
         }
@@ -99,7 +102,8 @@ TFLogin::TFLogin(QWidget *parent) : TForm(parent) {
     sComboBox1->setFont(DesignFont(QStringLiteral("B Nazanin"), 21, true));
     Place(sComboBox1, 164, 52, 225, 41);
 
-    sBitBtnExit = new TSkinButton(this, QStringLiteral("sBitBtnExit"), QStringLiteral("ورود"), true);
+    sBitBtnExit =
+        new TSkinButton(this, QStringLiteral("sBitBtnExit"), QStringLiteral("ورود"), true);
     sBitBtnExit->move(339, 145);
     sBitBtn1 = new TSkinButton(this, QStringLiteral("sBitBtn1"), QStringLiteral("حذف کاربر"), true);
     sBitBtn1->move(170, 145);
@@ -123,7 +127,9 @@ TFLogin::TFLogin(QWidget *parent) : TForm(parent) {
     FormCreate();
 }
 
-void TFLogin::FormCreate() { FMain->InitDB(); }
+void TFLogin::FormCreate() {
+    FMain->InitDB();
+}
 
 void TFLogin::FormShow() {
     if (!DataModule1->ADOConnection1.Connected()) {

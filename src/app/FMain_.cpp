@@ -44,7 +44,8 @@ TFMain::TFMain(QWidget *parent) : TForm(parent) {
     // Three staggered diagonal columns, read from the right; this is also
     // the tab order.
     const QVector<MenuButton> buttons{
-        {"sBitBtnExit", QStringLiteral("تــندخــوانی چــــیست؟"), 506, 14, &TFMain::sBitBtnExitClick},
+        {"sBitBtnExit", QStringLiteral("تــندخــوانی چــــیست؟"), 506, 14,
+         &TFMain::sBitBtnExitClick},
         {"sBitBtn1", QStringLiteral("راهنمای استفاده از نرم افزار"), 506, 118,
          &TFMain::sBitBtn1Click},
         {"sBitBtn2", QStringLiteral("آموزش تندخوانی"), 506, 222, &TFMain::sBitBtn2Click},
@@ -54,16 +55,15 @@ TFMain::TFMain(QWidget *parent) : TForm(parent) {
         {"sBitBtn8", QStringLiteral("تسلط غلط یابی"), 322, 170, &TFMain::sBitBtn8Click},
         {"sBitBtn9", QStringLiteral("جدول سودوکو"), 322, 274, &TFMain::sBitBtn9Click},
         {"sBitBtn10", QStringLiteral("جـعـبه مـحاسبات اعداد"), 322, 378, &TFMain::sBitBtn10Click},
-        {"sBitBtn12", QStringLiteral("تفاوت زمـانی سـاعت ها"), 322, 482,
-         &TFMain::sBitBtn12Click},
+        {"sBitBtn12", QStringLiteral("تفاوت زمـانی سـاعت ها"), 322, 482, &TFMain::sBitBtn12Click},
         {"sBitBtn14", QStringLiteral("100 نکته برای مــطالعه موفق"), 138, 274,
          &TFMain::sBitBtn14Click},
         {"sBitBtn15", QStringLiteral("خلاصه کتب"), 138, 378, &TFMain::sBitBtn15Click},
         {"sBitBtn4", QStringLiteral("جعبه یادگیری لایتنر"), 138, 482, &TFMain::sBitBtn4Click},
     };
-    QVector<QPushButton **> targets{&sBitBtnExit, &sBitBtn1, &sBitBtn2,  &sBitBtn3,  &sBitBtn5,
-                                  &sBitBtn6,    &sBitBtn8, &sBitBtn9,  &sBitBtn10, &sBitBtn12,
-                                  &sBitBtn14,   &sBitBtn15, &sBitBtn4};
+    QVector<QPushButton **> targets{&sBitBtnExit, &sBitBtn1,  &sBitBtn2, &sBitBtn3,  &sBitBtn5,
+                                    &sBitBtn6,    &sBitBtn8,  &sBitBtn9, &sBitBtn10, &sBitBtn12,
+                                    &sBitBtn14,   &sBitBtn15, &sBitBtn4};
     QWidget *previous = nullptr;
     for (int i = 0; i < buttons.size(); ++i) {
         const MenuButton &b = buttons[i];
@@ -132,7 +132,9 @@ void TFMain::FormKeyPress(QChar &key) {
     }
 }
 
-void TFMain::FormClose() { QCoreApplication::quit(); }
+void TFMain::FormClose() {
+    QCoreApplication::quit();
+}
 
 // Buttons whose windows are not built yet do nothing for now.
 void TFMain::sBitBtnExitClick() {}
@@ -149,6 +151,12 @@ void TFMain::sBitBtn14Click() {}
 void TFMain::sBitBtn15Click() {}
 void TFMain::sBitBtn4Click() {}
 
-void TFMain::sSpeedButton2Click() { AboutForm->Show(); }
-void TFMain::sSpeedButton1Click() { FContactUs->Show(); }
-void TFMain::sSpeedButton4Click() { Close(); }
+void TFMain::sSpeedButton2Click() {
+    AboutForm->Show();
+}
+void TFMain::sSpeedButton1Click() {
+    FContactUs->Show();
+}
+void TFMain::sSpeedButton4Click() {
+    Close();
+}

@@ -20,8 +20,8 @@ void LogError(const QString &where, const QString &what) {
     if (!f.open(QIODevice::Append | QIODevice::Text))
         return;
     QTextStream out(&f);
-    out << QDateTime::currentDateTime().toString(Qt::ISODateWithMs) << "  " << where << ": "
-        << what << '\n';
+    out << QDateTime::currentDateTime().toString(Qt::ISODateWithMs) << "  " << where << ": " << what
+        << '\n';
 }
 
 QString CurrentExceptionMessage() {

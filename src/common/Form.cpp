@@ -22,7 +22,8 @@ public:
         // Only once per key: at the widget that has the focus (or the window).
         if (!form || !form->KeyPreview || (w != QApplication::focusWidget() && w != form))
             return false;
-        if (w == form && QApplication::focusWidget() && form->isAncestorOf(QApplication::focusWidget()))
+        if (w == form && QApplication::focusWidget() &&
+            form->isAncestorOf(QApplication::focusWidget()))
             return false;
         return form->PreviewKey(static_cast<QKeyEvent *>(event));
     }
@@ -45,7 +46,9 @@ TForm::TForm(QWidget *parent) : QDialog(parent) {
     InstallKeyPreview();
 }
 
-void TForm::SetClientSize(int width, int height) { setFixedSize(width, height); }
+void TForm::SetClientSize(int width, int height) {
+    setFixedSize(width, height);
+}
 
 int TForm::ShowModal() {
     if (isVisible() && modalDepth == 0) {
@@ -70,7 +73,9 @@ void TForm::Show() {
     activateWindow();
 }
 
-void TForm::Close() { close(); }
+void TForm::Close() {
+    close();
+}
 
 void TForm::SetModalResult(int result) {
     modalResult = result;
@@ -104,8 +109,12 @@ void TForm::done(int result) {
     closing = false;
 }
 
-void TForm::reject() { done(mrCancel); }
-void TForm::accept() { done(mrOk); }
+void TForm::reject() {
+    done(mrCancel);
+}
+void TForm::accept() {
+    done(mrOk);
+}
 
 void TForm::closeEvent(QCloseEvent *event) {
     event->ignore();

@@ -49,9 +49,7 @@ public:
     // handler runs.
     void SetButtonModalResult(QAbstractButton *button, int result);
 
-    template <class T> T *Find(const QString &name) const {
-        return findChild<T *>(name);
-    }
+    template <class T> T *Find(const QString &name) const { return findChild<T *>(name); }
 
     void SetClientSize(int width, int height);
 
@@ -70,7 +68,8 @@ protected:
     virtual void FormKeyPress(QChar &key) { Q_UNUSED(key) }
     // With KeyPreview on: any key; set handled to consume it.
     virtual void FormKeyDown(QKeyEvent *event, bool &handled) {
-        Q_UNUSED(event) Q_UNUSED(handled)
+        Q_UNUSED(event)
+        Q_UNUSED(handled)
     }
 
     void showEvent(QShowEvent *event) override;

@@ -48,4 +48,6 @@ QString ResolvePath(const QString &base, const QString &relative) {
     return path;
 }
 
-QString MediaPath(const QString &relative) { return ResolvePath(AppPath, relative); }
+QString MediaPath(const QString &relative) {
+    return ResolvePath(AppPath, relative);
+}

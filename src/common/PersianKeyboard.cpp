@@ -20,9 +20,8 @@ const QHash<QChar, QChar> &Layout() {
         QHash<QChar, QChar> m;
         const QString latin = QStringLiteral("qwertyuiop[]asdfghjkl;'zxcvbnm,1234567890"
                                              "HCMASFGJ?KL");
-        const QString persian = QString::fromUtf8(
-            "ضصثقفغعهخحجچشسیبلاتنمکگظطزرذدپو۱۲۳۴۵۶۷۸۹۰"
-            "آژءؤئإأة؟»«");
+        const QString persian = QString::fromUtf8("ضصثقفغعهخحجچشسیبلاتنمکگظطزرذدپو۱۲۳۴۵۶۷۸۹۰"
+                                                  "آژءؤئإأة؟»«");
         for (int i = 0; i < latin.size(); ++i)
             m.insert(latin[i], persian[i]);
         m.insert(u'B', QChar(0x200C)); // zero-width non-joiner
@@ -73,7 +72,9 @@ void TPersianKeyboard::SetEnabled(bool on) {
     emit EnabledChanged(on);
 }
 
-QChar TPersianKeyboard::Map(QChar latin) { return Layout().value(latin, QChar()); }
+QChar TPersianKeyboard::Map(QChar latin) {
+    return Layout().value(latin, QChar());
+}
 
 bool TPersianKeyboard::TakesPersian(const QWidget *w) {
     if (!w || w->layoutDirection() != Qt::RightToLeft || !w->isEnabled())
@@ -102,7 +103,8 @@ void TPersianKeyboard::UpdateBadge(QWidget *focus) {
         badge->setAlignment(Qt::AlignCenter);
         badge->setStyleSheet(QStringLiteral(
             "QLabel{color:#ffffff;background:#245ca6;border-radius:4px;font:bold 11px;}"));
-        badge->setToolTip(QStringLiteral("صفحه‌کلید؛ با Ctrl+Space عوض می‌شود"));
+        badge->setToolTip(
+            QStringLiteral("صفحه‌کلید؛ با Ctrl+Space عوض می‌شود"));
     }
     badge->setText(enabled ? QStringLiteral("فا") : QStringLiteral("EN"));
     badge->setGeometry(4, win->height() - 22, 28, 18);

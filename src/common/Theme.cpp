@@ -132,7 +132,8 @@ void TGlowLabel::SetShadow(const QColor &color, int offset) {
 }
 
 void TGlowLabel::paintEvent(QPaintEvent *event) {
-    if ((!glow.isValid() && !shadow.isValid()) || text().isEmpty() || textFormat() == Qt::RichText) {
+    if ((!glow.isValid() && !shadow.isValid()) || text().isEmpty() ||
+        textFormat() == Qt::RichText) {
         QLabel::paintEvent(event);
         return;
     }
@@ -176,8 +177,18 @@ TSkinButton::TSkinButton(QWidget *parent, const QString &name, const QString &ca
     if (huge) {
         setProperty("skinSection", QStringLiteral("BUTTON_HUGE"));
         setFixedSize(170, 70);
-        setFont(DesignFont(QStringLiteral("B Nazanin"), 19, true));
+        FitCaption(19);
     }
+}
+
+void TSkinButton::FitCaption(int largestPixelSize) {
+    // The captions stay exactly as they are; a long one gets a smaller font
+    // so that it fits the button instead of being cut.
+    QFont f = DesignFont(QStringLiteral("B Nazanin"), largestPixelSize, true);
+    const int room = width() - 16;
+    while (f.pixelSize() > 11 && QFontMetrics(f).horizontalAdvance(text()) > room)
+        f.setPixelSize(f.pixelSize() - 1);
+    setFont(f);
 }
 
 void Place(QWidget *w, int left, int top, int width, int height) {

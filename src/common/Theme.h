@@ -49,6 +49,8 @@ class TSkinButton : public QPushButton {
     Q_OBJECT
 public:
     TSkinButton(QWidget *parent, const QString &name, const QString &caption, bool huge = false);
+    // B Nazanin bold at the largest size up to largestPixelSize that fits the caption.
+    void FitCaption(int largestPixelSize);
 };
 
 // Places a widget at a design position (left, top, width, height) in its

@@ -75,7 +75,9 @@ QString GetPersianDate(const QDate &date) {
     return QString::number(py).mid(2) + u'/' + ZeroPad(pm, 2) + u'/' + ZeroPad(pd, 2);
 }
 
-QString GetPersianDate() { return GetPersianDate(QDate::currentDate()); }
+QString GetPersianDate() {
+    return GetPersianDate(QDate::currentDate());
+}
 
 namespace {
 std::mt19937 &Generator() {
@@ -84,9 +86,13 @@ std::mt19937 &Generator() {
 }
 } // namespace
 
-void Randomize() { Generator().seed(quint32(QDateTime::currentMSecsSinceEpoch())); }
+void Randomize() {
+    Generator().seed(quint32(QDateTime::currentMSecsSinceEpoch()));
+}
 
-void RandSeed(quint32 seed) { Generator().seed(seed); }
+void RandSeed(quint32 seed) {
+    Generator().seed(seed);
+}
 
 int Random(int n) {
     if (n <= 1)

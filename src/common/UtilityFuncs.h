@@ -19,6 +19,6 @@ QString GetPersianDate(const QDate &date);
 QString GetPersianDate();
 
 // The program's random generator: uniform integers in [0, n).
-void Randomize();           // reseed from the clock
+void Randomize();            // reseed from the clock
 void RandSeed(quint32 seed); // a fixed seed, for repeatable runs
 int Random(int n);

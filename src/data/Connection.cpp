@@ -7,7 +7,9 @@
 
 #include <QFileInfo>
 
-TDbConnection::~TDbConnection() { Close(); }
+TDbConnection::~TDbConnection() {
+    Close();
+}
 
 QString ConnectionStringValue(const QString &connectionString, const QString &name) {
     const auto parts = connectionString.split(u';', Qt::SkipEmptyParts);
@@ -51,8 +53,10 @@ void TDbConnection::Open(bool create) {
         // Results are written the moment they happen; a file we cannot write
         // would lose them silently later, so refuse it now.
         if (sqlite3_db_readonly(db, "main") == 1)
-            throw EDatabaseError(QStringLiteral("فایل بانک اطلاعاتی فقط‌خواندنی است:") + u'\n' +
-                                 fileName);
+            throw EDatabaseError(
+                QStringLiteral(
+                    "فایل بانک اطلاعاتی فقط‌خواندنی است:") +
+                u'\n' + fileName);
         if (!key.isEmpty() && sqlite3_key(db, key.constData(), int(key.size())) != SQLITE_OK)
             Fail(QStringLiteral("کلید بانک اطلاعاتی پذیرفته نشد."));
         // The key is only checked when the first page is read.
@@ -101,9 +105,13 @@ int TDbConnection::UserVersion() {
     return st.Step() ? int(st.ColumnInt64(0)) : 0;
 }
 
-qint64 TDbConnection::LastInsertRowId() const { return sqlite3_last_insert_rowid(db); }
+qint64 TDbConnection::LastInsertRowId() const {
+    return sqlite3_last_insert_rowid(db);
+}
 
-int TDbConnection::Changes() const { return sqlite3_changes(db); }
+int TDbConnection::Changes() const {
+    return sqlite3_changes(db);
+}
 
 TDbStatement::TDbStatement(TDbConnection &connection, const QString &sql) : conn(connection) {
     if (!conn.Handle())
@@ -113,7 +121,9 @@ TDbStatement::TDbStatement(TDbConnection &connection, const QString &sql) : conn
         conn.Fail(QStringLiteral("فرمان بانک اطلاعاتی آماده نشد"));
 }
 
-TDbStatement::~TDbStatement() { sqlite3_finalize(stmt); }
+TDbStatement::~TDbStatement() {
+    sqlite3_finalize(stmt);
+}
 
 void TDbStatement::Bind(int index, const QVariant &value) {
     int rc = SQLITE_OK;
@@ -164,13 +174,17 @@ bool TDbStatement::Step() {
     conn.Fail(QStringLiteral("فرمان بانک اطلاعاتی اجرا نشد"));
 }
 
-int TDbStatement::ColumnCount() const { return sqlite3_column_count(stmt); }
+int TDbStatement::ColumnCount() const {
+    return sqlite3_column_count(stmt);
+}
 
 QString TDbStatement::ColumnName(int i) const {
     return QString::fromUtf8(sqlite3_column_name(stmt, i));
 }
 
-qint64 TDbStatement::ColumnInt64(int i) const { return sqlite3_column_int64(stmt, i); }
+qint64 TDbStatement::ColumnInt64(int i) const {
+    return sqlite3_column_int64(stmt, i);
+}
 
 QVariant TDbStatement::Column(int i) const {
     switch (sqlite3_column_type(stmt, i)) {
@@ -179,9 +193,9 @@ QVariant TDbStatement::Column(int i) const {
     case SQLITE_FLOAT:
         return QVariant(sqlite3_column_double(stmt, i));
     case SQLITE_TEXT:
-        return QVariant(QString::fromUtf8(
-            reinterpret_cast<const char *>(sqlite3_column_text(stmt, i)),
-            sqlite3_column_bytes(stmt, i)));
+        return QVariant(
+            QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt, i)),
+                              sqlite3_column_bytes(stmt, i)));
     case SQLITE_BLOB:
         return QVariant(QByteArray(static_cast<const char *>(sqlite3_column_blob(stmt, i)),
                                    sqlite3_column_bytes(stmt, i)));

@@ -9,9 +9,8 @@ namespace {
 
 TDbTable *MakeTable(TDataModule1 *owner, const QString &name) {
     auto *t = new TDbTable(&owner->ADOConnection1, name, SchemaTable(name).Fields, owner);
-    t->setObjectName(QStringLiteral("ADOTable") + (name == QStringLiteral("sodoko")
-                                                       ? QStringLiteral("Sodoko")
-                                                       : name));
+    t->setObjectName(QStringLiteral("ADOTable") +
+                     (name == QStringLiteral("sodoko") ? QStringLiteral("Sodoko") : name));
     return t;
 }
 
@@ -61,12 +60,14 @@ TDataModule1::TDataModule1(QObject *parent) : QObject(parent) {
     ADOTableDarkChart->SetMaster(DataSourceUsers_, QStringLiteral("ID"), QStringLiteral("ID"));
 }
 
-TDataModule1::~TDataModule1() { Disconnect(); }
+TDataModule1::~TDataModule1() {
+    Disconnect();
+}
 
 QVector<TDbTable *> TDataModule1::Tables() const {
-    return {ADOTableUsers_,    ADOTableSpeedRecord, ADOTableDarkText,
-            ADOTableDarkQues,  ADOTableDarkChart,   ADOTableSodoko,
-            ADOTableEmla,      ADOTableLeitner,     ADOTableDOC};
+    return {ADOTableUsers_,   ADOTableSpeedRecord, ADOTableDarkText,
+            ADOTableDarkQues, ADOTableDarkChart,   ADOTableSodoko,
+            ADOTableEmla,     ADOTableLeitner,     ADOTableDOC};
 }
 
 QString DatabaseFilePath(const QString &appPath) {

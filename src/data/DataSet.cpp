@@ -18,14 +18,30 @@ QString Quoted(const QString &identifier) {
 
 // ---- TField ---------------------------------------------------------------
 
-const QString &TField::FieldName() const { return ds->fields[idx].Name; }
-QVariant TField::Value() const { return ds->CurrentValue(idx); }
-bool TField::IsNull() const { return Value().isNull(); }
-QString TField::AsString() const { return Value().toString(); }
-int TField::AsInteger() const { return Value().toInt(); }
-bool TField::AsBoolean() const { return Value().toLongLong() != 0; }
-QByteArray TField::AsBytes() const { return Value().toByteArray(); }
-void TField::SetValue(const QVariant &v) { ds->SetBufferValue(idx, v); }
+const QString &TField::FieldName() const {
+    return ds->fields[idx].Name;
+}
+QVariant TField::Value() const {
+    return ds->CurrentValue(idx);
+}
+bool TField::IsNull() const {
+    return Value().isNull();
+}
+QString TField::AsString() const {
+    return Value().toString();
+}
+int TField::AsInteger() const {
+    return Value().toInt();
+}
+bool TField::AsBoolean() const {
+    return Value().toLongLong() != 0;
+}
+QByteArray TField::AsBytes() const {
+    return Value().toByteArray();
+}
+void TField::SetValue(const QVariant &v) {
+    ds->SetBufferValue(idx, v);
+}
 
 // ---- TDataSet -------------------------------------------------------------
 
@@ -105,7 +121,9 @@ void TDataSet::Notify() {
     emit DataChanged();
 }
 
-void TDataSet::DisableControls() { ++freeze; }
+void TDataSet::DisableControls() {
+    ++freeze;
+}
 
 void TDataSet::EnableControls() {
     if (freeze > 0 && --freeze == 0 && pendingNotify) {
@@ -114,7 +132,9 @@ void TDataSet::EnableControls() {
     }
 }
 
-int TDataSet::RecordCount() const { return Active() ? int(view.size()) : 0; }
+int TDataSet::RecordCount() const {
+    return Active() ? int(view.size()) : 0;
+}
 
 int TDataSet::RecNo() const {
     if (state == TDataSetState::Insert)
@@ -199,7 +219,9 @@ QVariant TDataSet::Normalised(int field, const QVariant &v) const {
     bool ok = true;
     switch (def.Type) {
     case TFieldType::AutoInc:
-        throw EDatabaseError(QStringLiteral("ستون «%1» خودکار شماره می‌خورد.").arg(def.Name));
+        throw EDatabaseError(
+            QStringLiteral("ستون «%1» خودکار شماره می‌خورد.")
+                .arg(def.Name));
     case TFieldType::Integer:
     case TFieldType::SmallInt: {
         const qint64 n = v.toLongLong(&ok);
@@ -235,9 +257,8 @@ void TDataSet::Validate(const QVector<QVariant> &values) const {
         const TFieldDef &def = fields[i];
         if (def.Type == TFieldType::String && values[i].isValid() &&
             values[i].toString().size() > def.Size)
-            throw EDatabaseError(QStringLiteral("متن ستون «%1» بیش از %2 نویسه است.")
-                                     .arg(def.Name)
-                                     .arg(def.Size));
+            throw EDatabaseError(
+                QStringLiteral("متن ستون «%1» بیش از %2 نویسه است.").arg(def.Name).arg(def.Size));
     }
 }
 
@@ -338,12 +359,14 @@ void TDataSet::DeleteRow(qint64) {
 TDataSet::Row TDataSet::ReloadRow(qint64) {
     throw EDatabaseError(QStringLiteral("این داده‌ها فقط خواندنی است."));
 }
-bool TDataSet::RowVisible(const Row &) const { return true; }
+bool TDataSet::RowVisible(const Row &) const {
+    return true;
+}
 
 // ---- TDbTable -------------------------------------------------------------
 
-TDbTable::TDbTable(TDbConnection *connection, const QString &name,
-                   const QVector<TFieldDef> &defs, QObject *parent)
+TDbTable::TDbTable(TDbConnection *connection, const QString &name, const QVector<TFieldDef> &defs,
+                   QObject *parent)
     : TDataSet(connection, parent), tableName(name) {
     SetFields(defs);
 }
@@ -416,9 +439,9 @@ QString TDbTable::SelectList() const {
 }
 
 QVector<TDataSet::Row> TDbTable::LoadRows() {
-    TDbStatement st(*conn,
-                    QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(SelectList(),
-                                                                          Quoted(tableName)));
+    TDbStatement st(
+        *conn,
+        QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(SelectList(), Quoted(tableName)));
     QVector<Row> out;
     const int n = int(Fields().size());
     while (st.Step()) {
@@ -433,11 +456,13 @@ QVector<TDataSet::Row> TDbTable::LoadRows() {
 }
 
 TDataSet::Row TDbTable::ReloadRow(qint64 rowId) {
-    TDbStatement st(*conn, QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
-                               .arg(SelectList(), Quoted(tableName)));
+    TDbStatement st(
+        *conn,
+        QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(SelectList(), Quoted(tableName)));
     st.Bind(1, rowId);
     if (!st.Step())
-        throw EDatabaseError(QStringLiteral("رکورد نوشته‌شده در جدول «%1» دوباره خوانده نشد.")
+        throw EDatabaseError(QStringLiteral("رکورد نوشته‌شده در جدول «%1» دوباره خوانده "
+                                            "نشد.")
                                  .arg(tableName));
     Row r;
     r.RowId = st.ColumnInt64(0);
@@ -502,7 +527,8 @@ void TDbQuery::CheckReady() {
     if (!conn || !conn->Connected())
         throw EDatabaseError(QStringLiteral("بانک اطلاعاتی وصل نیست."));
     if (SQL.trimmed().isEmpty())
-        throw EDatabaseError(QStringLiteral("فرمانی برای پرس‌وجو داده نشده است."));
+        throw EDatabaseError(
+            QStringLiteral("فرمانی برای پرس‌وجو داده نشده است."));
 }
 
 QVector<TDataSet::Row> TDbQuery::LoadRows() {

@@ -139,9 +139,9 @@ private:
     void Validate(const QVector<QVariant> &values) const;
 
     QVector<TFieldDef> fields;
-    QVector<Row> rows;  // every row read from the file, in stored order
-    QVector<int> view;  // positions in rows that the cursor shows
-    int cur = -1;       // position in view
+    QVector<Row> rows; // every row read from the file, in stored order
+    QVector<int> view; // positions in rows that the cursor shows
+    int cur = -1;      // position in view
     bool bof = true;
     bool eof = true;
     TDataSetState state = TDataSetState::Inactive;

@@ -10,8 +10,12 @@ namespace {
 
 using FT = TFieldType;
 
-TFieldDef Text(const char *name, int size) { return {QString::fromLatin1(name), FT::String, size}; }
-TFieldDef Col(const char *name, FT type) { return {QString::fromLatin1(name), type, 0}; }
+TFieldDef Text(const char *name, int size) {
+    return {QString::fromLatin1(name), FT::String, size};
+}
+TFieldDef Col(const char *name, FT type) {
+    return {QString::fromLatin1(name), type, 0};
+}
 
 QString ColumnSql(const TFieldDef &f) {
     const QString name = u'"' + f.Name + u'"';
@@ -74,8 +78,7 @@ const QVector<TTableDef> &SchemaTables() {
         {QStringLiteral("DarkChart"),
          {Col("ID", FT::Integer), Col("Key", FT::AutoInc), Text("Date_", 255),
           Col("CorrectCount", FT::Integer), Col("Speed", FT::Integer)}},
-        {QStringLiteral("sodoko"),
-         {Col("ID", FT::AutoInc), Text("Sodoko", 81), Text("Solve", 81)}},
+        {QStringLiteral("sodoko"), {Col("ID", FT::AutoInc), Text("Sodoko", 81), Text("Solve", 81)}},
         {QStringLiteral("Emla"), {Col("ID", FT::AutoInc), Text("Sahih", 255), Text("Qalat", 255)}},
         {QStringLiteral("Leitner"),
          {Col("ID", FT::AutoInc), Text("Ques", 255), Text("Answer", 255),
@@ -92,15 +95,17 @@ const TTableDef &SchemaTable(const QString &name) {
     throw EDatabaseError(QStringLiteral("جدول «%1» شناخته نیست.").arg(name));
 }
 
-int SchemaVersion() { return int(UpgradeSteps().size()); }
+int SchemaVersion() {
+    return int(UpgradeSteps().size());
+}
 
 void UpgradeSchema(TDbConnection &connection) {
     const int have = connection.UserVersion();
     if (have > SchemaVersion())
-        throw EDatabaseError(
-            QStringLiteral("این بانک اطلاعاتی را نسخهٔ تازه‌تری از برنامه نوشته است (نسخهٔ %1)؛ "
-                           "لطفاً برنامه را به‌روز کنید.")
-                .arg(have));
+        throw EDatabaseError(QStringLiteral("این بانک اطلاعاتی را نسخهٔ تازه‌تری از برنامه نوشته "
+                                            "است (نسخهٔ %1)؛ "
+                                            "لطفاً برنامه را به‌روز کنید.")
+                                 .arg(have));
     for (int v = have + 1; v <= SchemaVersion(); ++v) {
         connection.Transaction([&] {
             UpgradeSteps()[v - 1](connection);
@@ -109,7 +114,9 @@ void UpgradeSchema(TDbConnection &connection) {
     }
 }
 
-QString DatabaseKey() { return QStringLiteral("630915"); }
+QString DatabaseKey() {
+    return QStringLiteral("630915");
+}
 
 QString DatabaseConnectionString(const QString &fileName) {
     return QStringLiteral("Data Source=") + fileName + QStringLiteral(";Key=") + DatabaseKey();

@@ -1,0 +1,125 @@
+// Draws the program's windows into PNG files for the README:
+//
+//   tizbin-screenshots OUT_DIR
+//
+// Run it on a real (virtual) display, as tools/screenshots.sh does, so that
+// the windows are laid out and drawn exactly as a user sees them. It works
+// on a data folder of its own in a temporary directory.
+
+#include "app/Application.h"
+#include "app/FContactUs_.h"
+#include "app/FLogin_.h"
+#include "app/FMain_.h"
+#include "app/Forms.h"
+#include "app/UAbout.h"
+#include "common/Paths.h"
+#include "common/PersianKeyboard.h"
+#include "common/PersianMessageDlg.h"
+#include "common/Theme.h"
+#include "data/DataModule1_.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+QString outDir;
+
+void Save(QWidget *w, const QString &name) {
+    QCoreApplication::processEvents();
+    const QString file = outDir + u'/' + name + QStringLiteral(".png");
+    if (!w->grab().save(file))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+    else
+        std::printf("%s\n", qPrintable(file));
+}
+
+// Grabs the modal window that the next call opens, then presses its button.
+void GrabNextModal(const QString &name, const QString &button) {
+    QTimer::singleShot(300, [=] {
+        QWidget *w = QApplication::activeModalWidget();
+        if (!w)
+            return;
+        Save(w, name);
+        if (auto *b = w->findChild<QAbstractButton *>(button))
+            b->click();
+        else
+            w->close();
+    });
+}
+
+void AddUsers(const QStringList &names) {
+    TDbTable *u = DataModule1->ADOTableUsers_;
+    for (const QString &n : names) {
+        u->Append();
+        u->FieldByName(QStringLiteral("UserName")).SetValue(n);
+        u->Post();
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    TApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: tizbin-screenshots OUT_DIR\n");
+        return 2;
+    }
+    outDir = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    QDir().mkpath(outDir);
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    QApplication::setQuitOnLastWindowClosed(false);
+    qputenv("TIZBIN_MUTE", "1");
+    TPersianKeyboard::Install();
+
+    QTemporaryDir data;
+    const int rc = QProcess::execute(QStringLiteral(TIZBIN_MKDATA),
+                                     {QStringLiteral(TIZBIN_CONTENT_DIR), data.path()});
+    if (rc != 0)
+        return 1;
+    InitAppPath(data.path());
+    ApplyTheme(app);
+    DataModule1 = new TDataModule1(&app);
+    CreateForms();
+    FLogin = new TFLogin();
+    AddUsers({QStringLiteral("مریم رضایی"), QStringLiteral("علی محمدی"), QStringLiteral("سارا")});
+
+    const std::function<void()> shots[] = {
+        [] {
+            FLogin->Show();
+            FLogin->GetUserList();
+            FLogin->sComboBox1->SetItemIndex(1);
+            Save(FLogin, QStringLiteral("login"));
+            GrabNextModal(QStringLiteral("confirm"), QStringLiteral("No"));
+            FLogin->sComboBox1->SetText(QStringLiteral("نیلوفر"));
+            FLogin->sBitBtnExitClick();
+            FLogin->hide();
+        },
+        [] {
+            FMain->Show();
+            Save(FMain, QStringLiteral("main-menu"));
+        },
+        [] {
+            FMain->sSpeedButton2Click();
+            Save(AboutForm, QStringLiteral("about"));
+            AboutForm->Close();
+        },
+        [] {
+            FMain->sSpeedButton1Click();
+            Save(FContactUs, QStringLiteral("contact"));
+            FContactUs->Close();
+        },
+    };
+    QTimer::singleShot(200, [&] {
+        for (const auto &shot : shots)
+            shot();
+        QCoreApplication::quit();
+    });
+    return app.exec();
+}
