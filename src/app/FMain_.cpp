@@ -2,6 +2,7 @@
 
 #include "FContactUs_.h"
 #include "UAbout.h"
+#include "course/FTaghviatDidMain_.h"
 #include "common/ErrorLog.h"
 #include "common/Paths.h"
 #include "common/PersianMessageDlg.h"
@@ -142,7 +143,7 @@ void TFMain::sBitBtn1Click() {}
 void TFMain::sBitBtn2Click() {}
 void TFMain::sBitBtn3Click() {}
 void TFMain::sBitBtn5Click() {}
-void TFMain::sBitBtn6Click() {}
+void TFMain::sBitBtn6Click() { FTaghviatDidMain->Show(); }
 void TFMain::sBitBtn8Click() {}
 void TFMain::sBitBtn9Click() {}
 void TFMain::sBitBtn10Click() {}

@@ -3,9 +3,17 @@
 #include "FContactUs_.h"
 #include "FMain_.h"
 #include "UAbout.h"
+#include "course/FTaghviatDidMain_.h"
+#include "course/FTaghviatDid_.h"
+#include "display/FDisplay_.h"
+#include "display/FWait_.h"
 
 void CreateForms() {
     FMain = new TFMain();
+    FDisplay = new TFDisplay();
     AboutForm = new TAboutForm();
+    FWait = new TFWait();
+    FTaghviatDidMain = new TFTaghviatDidMain();
+    FTaghviatDid = new TFTaghviatDid();
     FContactUs = new TFContactUs();
 }

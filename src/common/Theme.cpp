@@ -147,9 +147,12 @@ void TGlowLabel::paintEvent(QPaintEvent *event) {
         flags |= Qt::TextWordWrap;
     if (layoutDirection() == Qt::RightToLeft)
         flags |= Qt::TextForceRightToLeft;
+    // A carriage return breaks the line, as it does in the hints.
+    QString t = text();
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     if (shadow.isValid()) {
         p.setPen(shadow);
-        p.drawText(r.translated(shadowOffset + 1, shadowOffset + 1), flags, text());
+        p.drawText(r.translated(shadowOffset + 1, shadowOffset + 1), flags, t);
     }
     if (glow.isValid()) {
         QColor g = glow;
@@ -159,11 +162,11 @@ void TGlowLabel::paintEvent(QPaintEvent *event) {
             for (int dx = -d; dx <= d; dx += d)
                 for (int dy = -d; dy <= d; dy += d)
                     if (dx || dy)
-                        p.drawText(r.translated(dx, dy), flags, text());
+                        p.drawText(r.translated(dx, dy), flags, t);
         }
     }
     p.setPen(palette().color(foregroundRole()));
-    p.drawText(r, flags, text());
+    p.drawText(r, flags, t);
 }
 
 // ---- TSkinButton ----------------------------------------------------------
