@@ -208,6 +208,11 @@ public:
     // when its file cannot be read (logged once per run).
     QPixmap Picture(int n);
     void ForgetPictureFailures() { failedPictures.clear(); }
+    // Drops the loaded pictures, so that they are read again.
+    void ClearPictures() {
+        pictures.clear();
+        failedPictures.clear();
+    }
     // The tick of the star paths, asynchronous; a beep without a sound.
     void PlayTick();
 
