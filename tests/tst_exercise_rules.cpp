@@ -50,9 +50,8 @@ void TestExerciseRules::areaOrigin() {
 void TestExerciseRules::starOrder_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QList<int>>("order");
-    QTest::newRow("star") << 0
-                          << QList<int>{1, 2, 3, 4, 5, 1, 5, 4, 3, 2, 1, 2, 3, 4, 5, 1, 5, 4, 3, 2,
-                                        1, 2};
+    QTest::newRow("star") << 0 << QList<int>{1, 2, 3, 4, 5, 1, 5, 4, 3, 2, 1,
+                                             2, 3, 4, 5, 1, 5, 4, 3, 2, 1, 2};
     QTest::newRow("hourglass") << 1 << QList<int>{1, 2, 3, 4, 1, 4, 3, 2, 1, 2, 3, 4, 1, 4};
     QList<int> sweep;
     for (int i = 1; i <= 14; ++i)
@@ -151,8 +150,8 @@ void TestExerciseRules::centralPoint_data() {
     QTest::newRow("kind 2 entry 1") << 2 << 1 << QList<int>{422, 409, 542, 309};
     QTest::newRow("kind 2 entry 2") << 2 << 2 << QList<int>{352, 449, 612, 269};
     QTest::newRow("kind 2 entry 8") << 2 << 8 << QList<int>{422, 309, 542, 409};
-    QTest::newRow("kind 2 entry 14") << 2 << 14 << QList<int>{422 - 420, 309 - 240, 542 + 420,
-                                                              409 + 240};
+    QTest::newRow("kind 2 entry 14")
+        << 2 << 14 << QList<int>{422 - 420, 309 - 240, 542 + 420, 409 + 240};
     QTest::newRow("other kind") << 3 << 5 << QList<int>{0, 0, 0, 0};
 }
 
@@ -219,20 +218,18 @@ void TestExerciseRules::wordList_data() {
                                   << QStringList{QStringLiteral("کتاب"),
                                                  QStringLiteral("شازده کوچولو"),
                                                  QStringLiteral("را")};
-    QTest::newRow("doubled quote inside") << "\"a \"\"b\"\" c\" d"
-                                          << QStringList{"a \"b\" c", "d"};
+    QTest::newRow("doubled quote inside") << "\"a \"\"b\"\" c\" d" << QStringList{"a \"b\" c", "d"};
     QTest::newRow("unclosed quote") << "x \"a b" << QStringList{"x", "a b"};
-    QTest::newRow("guillemets are plain") << QStringLiteral("«یک دو»")
-                                          << QStringList{QStringLiteral("«یک"),
-                                                         QStringLiteral("دو»")};
+    QTest::newRow("guillemets are plain")
+        << QStringLiteral("«یک دو»") << QStringList{QStringLiteral("«یک"), QStringLiteral("دو»")};
     QTest::newRow("non-joiner and Persian comma stay")
         << QString::fromUtf8("می\u200Cشود، کتاب\u200Cها")
         << QStringList{QString::fromUtf8("می\u200Cشود،"), QString::fromUtf8("کتاب\u200Cها")};
-    QTest::newRow("comma without space") << QStringLiteral("سیب,گلابی")
-                                         << QStringList{QStringLiteral("سیب"),
-                                                        QStringLiteral("گلابی")};
-    QTest::newRow("no-break space joins") << QString::fromUtf8("a\u00A0b c")
-                                          << QStringList{QString::fromUtf8("a\u00A0b"), "c"};
+    QTest::newRow("comma without space")
+        << QStringLiteral("سیب,گلابی")
+        << QStringList{QStringLiteral("سیب"), QStringLiteral("گلابی")};
+    QTest::newRow("no-break space joins")
+        << QString::fromUtf8("a\u00A0b c") << QStringList{QString::fromUtf8("a\u00A0b"), "c"};
 }
 
 void TestExerciseRules::wordList() {
@@ -247,12 +244,11 @@ void TestExerciseRules::wordGroups_data() {
     QTest::addColumn<QStringList>("groups");
     const QStringList lengths{"a", "bb", "cccc", "dddd", "ee", "fff", "gg"};
     QTest::newRow("short words ride along")
-        << lengths << 3
-        << QStringList{" a bb cccc dddd ee fff", " gg a bb cccc dddd ee fff"};
-    QTest::newRow("one word each") << QStringList{"xyz", "uvw"} << 1
-                                   << QStringList{" xyz", " uvw", " xyz"};
-    QTest::newRow("runs over the end") << QStringList{"aaa", "bbb", "ccc"} << 2
-                                       << QStringList{" aaa bbb", " ccc aaa", " bbb ccc"};
+        << lengths << 3 << QStringList{" a bb cccc dddd ee fff", " gg a bb cccc dddd ee fff"};
+    QTest::newRow("one word each")
+        << QStringList{"xyz", "uvw"} << 1 << QStringList{" xyz", " uvw", " xyz"};
+    QTest::newRow("runs over the end")
+        << QStringList{"aaa", "bbb", "ccc"} << 2 << QStringList{" aaa bbb", " ccc aaa", " bbb ccc"};
     QTest::newRow("no long word: every word counts")
         << QStringList{"a", "bb", "c"} << 2 << QStringList{" a bb", " c a"};
     QTest::newRow("empty list") << QStringList() << 3 << QStringList{"", ""};

@@ -62,13 +62,14 @@ void Ticks(int n) {
 }
 
 // Ends the running exercise through its clock.
-void FinishByClock() { Clock(FDisplay->FinishTime() - FDisplay->SecTimer()); }
+void FinishByClock() {
+    Clock(FDisplay->FinishTime() - FDisplay->SecTimer());
+}
 
 QList<QLabel *> Pictures() {
     QList<QLabel *> out;
     for (QLabel *l : FDisplay->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
-        if (l->objectName().startsWith(QStringLiteral("Img")) &&
-            l->objectName().contains(u'_'))
+        if (l->objectName().startsWith(QStringLiteral("Img")) && l->objectName().contains(u'_'))
             out << l;
     return out;
 }
@@ -168,8 +169,8 @@ void TestSurface::starPath() {
     QCOMPARE(buttonAfter, QStringLiteral("توقف"));
     QVERIFY(ballShownFirst);
     const auto nodes = StarNodePositions(0, area, QSize(64, 64), 57);
-    QCOMPARE(seen, (QList<QPoint>{nodes[0], nodes[1], nodes[2], nodes[3], nodes[4], nodes[0],
-                                  nodes[4]}));
+    QCOMPARE(seen,
+             (QList<QPoint>{nodes[0], nodes[1], nodes[2], nodes[3], nodes[4], nodes[0], nodes[4]}));
     QCOMPARE(clockAtEnd, QStringLiteral("00:00:50"));
     // Released: the ball is gone and a late tick touches nothing.
     QVERIFY(!ActiveStar1);
@@ -247,8 +248,8 @@ void TestSurface::centralPoint() {
     QVector<TCentralEntry> table;
     bool threeDigits = true;
     Autopilot pilot([&](int) {
-        markOnly = FDisplay->ImgNoghteMarkazi->isVisible() &&
-                   !FDisplay->LblNoghteMarkazi1->isVisible();
+        markOnly =
+            FDisplay->ImgNoghteMarkazi->isVisible() && !FDisplay->LblNoghteMarkazi1->isVisible();
         table = ActiveNoghteMarkazi->NodePos;
         for (int i = 0; i < 15; ++i) {
             FDisplay->TimerBallTimer();
@@ -282,8 +283,8 @@ void TestSurface::centralPointLapPause() {
     QString renewed;
     Autopilot pilot([&](int) {
         Ticks(14);
-        const QString last = FDisplay->LblNoghteMarkazi1->text() + u'/' +
-                             FDisplay->LblNoghteMarkazi2->text();
+        const QString last =
+            FDisplay->LblNoghteMarkazi1->text() + u'/' + FDisplay->LblNoghteMarkazi2->text();
         Ticks(1); // the 15th tick uses up the one lap: nothing moves
         held = FDisplay->LblNoghteMarkazi1->text() + u'/' + FDisplay->LblNoghteMarkazi2->text();
         QCOMPARE(held, last);
@@ -444,7 +445,9 @@ void TestSurface::movingLetters() {
 }
 
 void TestSurface::rows() {
-    WriteAllTexts(QStringLiteral("سطر اول تمرین برای خواندن گروه کلمه‌ها").toUtf8());
+    WriteAllTexts(
+        QStringLiteral("سطر اول تمرین برای خواندن گروه کلمه‌ها")
+            .toUtf8());
     QList<int> tops;
     int interval = 0;
     Autopilot pilot([&](int) {
@@ -510,15 +513,20 @@ void TestSurface::instructionTexts_data() {
     QTest::newRow("pictures") << 5
                               << QStringLiteral("همانطور که تصاویر در صفحه نمایش داده می شوند،") +
                                      cr + QStringLiteral(" آنها را دنبال کنید.");
-    QTest::newRow("word groups")
-        << 6 << QStringLiteral("به مرکز کلمات نگاه کنید و سعی کنید آنها را بخوانید.");
+    QTest::newRow("word groups") << 6
+                                 << QStringLiteral(
+                                        "به مرکز کلمات نگاه کنید و سعی کنید آنها را بخوانید.");
     QTest::newRow("moving letters")
-        << 7 << QStringLiteral("همانطور که کلمات در صفحه نمایش داده می شوند،") + cr +
-                    QStringLiteral(" آنها را دنبال کنید.");
-    QTest::newRow("rows") << 8 << QStringLiteral("همانطور که سطرها به نمایش درمی آیند،") + cr +
-                                      QStringLiteral(" آنها را دنبال کنید.");
-    QTest::newRow("unknown keeps the last") << 9 << QStringLiteral("همانطور که سطرها به نمایش درمی آیند،") + cr +
-                                      QStringLiteral(" آنها را دنبال کنید.");
+        << 7
+        << QStringLiteral("همانطور که کلمات در صفحه نمایش داده می شوند،") + cr +
+               QStringLiteral(" آنها را دنبال کنید.");
+    QTest::newRow("rows") << 8
+                          << QStringLiteral("همانطور که سطرها به نمایش درمی آیند،") + cr +
+                                 QStringLiteral(" آنها را دنبال کنید.");
+    QTest::newRow("unknown keeps the last")
+        << 9
+        << QStringLiteral("همانطور که سطرها به نمایش درمی آیند،") + cr +
+               QStringLiteral(" آنها را دنبال کنید.");
 }
 
 void TestSurface::instructionTexts() {

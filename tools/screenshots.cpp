@@ -16,7 +16,12 @@
 #include "common/PersianKeyboard.h"
 #include "common/PersianMessageDlg.h"
 #include "common/Theme.h"
+#include "common/Timer.h"
+#include "course/FTaghviatDidMain_.h"
+#include "course/FTaghviatDid_.h"
 #include "data/DataModule1_.h"
+#include "display/FDisplay_.h"
+#include "display/FWait_.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -61,6 +66,74 @@ void AddUsers(const QStringList &names) {
         u->FieldByName(QStringLiteral("UserName")).SetValue(n);
         u->Post();
     }
+}
+
+// Answers the instruction screens and, inside each exercise, runs the next
+// step of script (ticks, then a picture of the surface, then the end).
+class SurfacePilot : public QObject {
+public:
+    QVector<std::function<void()>> Steps;
+    QString InstructionShot; // taken of the instruction screen of step InstructionStep
+    int InstructionStep = -1;
+    SurfacePilot() {
+        connect(&timer, &QTimer::timeout, this, [this] {
+            if (FWait->isVisible() && QApplication::activeModalWidget() == FWait) {
+                if (next == InstructionStep && !InstructionShot.isEmpty())
+                    Save(FWait, InstructionShot);
+                driven = false;
+                FWait->Timer1Timer();
+                FWait->Timer1Timer();
+                FWait->SetModalResult(mrOk);
+            } else if (FDisplay->Waiting() && !driven && next < Steps.size()) {
+                driven = true;
+                Steps[next++]();
+                FDisplay->TimerZamanTimer();
+                while (FDisplay->Waiting() && FDisplay->SecTimer() < FDisplay->FinishTime())
+                    FDisplay->TimerZamanTimer();
+            }
+        });
+        timer.start(20);
+    }
+
+private:
+    QTimer timer;
+    int next = 0;
+    bool driven = false;
+};
+
+void Ticks(int n) {
+    for (int i = 0; i < n; ++i)
+        FDisplay->TimerBallTimer();
+}
+
+void SurfaceShots() {
+    TTimer::ManualTicks = true;
+    SurfacePilot pilot;
+    pilot.InstructionStep = 2;
+    pilot.InstructionShot = QStringLiteral("instruction");
+    pilot.Steps = {
+        [] {
+            Ticks(4);
+            Save(FDisplay, QStringLiteral("surface-star"));
+        },
+        [] {
+            Ticks(5);
+            Save(FDisplay, QStringLiteral("surface-central-point"));
+        },
+        [] {
+            Ticks(16);
+            Save(FDisplay, QStringLiteral("surface-pictures"));
+        },
+        [] {
+            Ticks(9);
+            Save(FDisplay, QStringLiteral("surface-moving-letters"));
+        },
+    };
+    FDisplay->SenderForm = FMain;
+    FDisplay->Show();
+    FDisplay->ShowStar1(1000, 600, 50) && FDisplay->ShowNoghteMarkazi(1, 1000, 500, 50) &&
+        FDisplay->ShowHarkatAshia(3, 1000, 20, 60) && FDisplay->ShowHoroofDarHarkat(400, 60);
+    FDisplay->Close();
 }
 
 } // namespace
@@ -115,6 +188,15 @@ int main(int argc, char **argv) {
             Save(FContactUs, QStringLiteral("contact"));
             FContactUs->Close();
         },
+        [] {
+            FMain->sBitBtn6Click();
+            Save(FTaghviatDidMain, QStringLiteral("vision-menu"));
+            FTaghviatDidMain->sBitBtnExitClick();
+            Save(FTaghviatDid, QStringLiteral("vision-levels"));
+            FTaghviatDid->Close();
+            FTaghviatDidMain->Close();
+        },
+        SurfaceShots,
     };
     QTimer::singleShot(200, [&] {
         for (const auto &shot : shots)

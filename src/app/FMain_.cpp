@@ -2,11 +2,11 @@
 
 #include "FContactUs_.h"
 #include "UAbout.h"
-#include "course/FTaghviatDidMain_.h"
 #include "common/ErrorLog.h"
 #include "common/Paths.h"
 #include "common/PersianMessageDlg.h"
 #include "common/Theme.h"
+#include "course/FTaghviatDidMain_.h"
 #include "data/DataModule1_.h"
 
 #include <QApplication>
@@ -143,7 +143,9 @@ void TFMain::sBitBtn1Click() {}
 void TFMain::sBitBtn2Click() {}
 void TFMain::sBitBtn3Click() {}
 void TFMain::sBitBtn5Click() {}
-void TFMain::sBitBtn6Click() { FTaghviatDidMain->Show(); }
+void TFMain::sBitBtn6Click() {
+    FTaghviatDidMain->Show();
+}
 void TFMain::sBitBtn8Click() {}
 void TFMain::sBitBtn9Click() {}
 void TFMain::sBitBtn10Click() {}

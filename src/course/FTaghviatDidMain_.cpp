@@ -32,8 +32,8 @@ TFTaghviatDidMain::TFTaghviatDidMain(QWidget *parent) : TForm(parent) {
     SetUpMenuWindow(this, QStringLiteral("FTaghviatDidMain"), QStringLiteral("تمرینات تقویت دید"),
                     433, 213);
     Image1 = Find<QLabel>(QStringLiteral("Image1"));
-    sBitBtnExit = new TSkinButton(this, QStringLiteral("sBitBtnExit"),
-                                  QStringLiteral("تقویت دید"), true);
+    sBitBtnExit =
+        new TSkinButton(this, QStringLiteral("sBitBtnExit"), QStringLiteral("تقویت دید"), true);
     sBitBtn1 = new TSkinButton(this, QStringLiteral("sBitBtn1"),
                                QStringLiteral("تـسـت سـرعـت چـشم"), true);
     sBitBtn6 = new TSkinButton(this, QStringLiteral("sBitBtn6"), QStringLiteral("خروج"), true);
@@ -48,7 +48,9 @@ TFTaghviatDidMain::TFTaghviatDidMain(QWidget *parent) : TForm(parent) {
     CancelButton = sBitBtn6;
 }
 
-void TFTaghviatDidMain::sBitBtnExitClick() { FTaghviatDid->Show(); }
+void TFTaghviatDidMain::sBitBtnExitClick() {
+    FTaghviatDid->Show();
+}
 
 // The eye-speed game is not built yet.
 void TFTaghviatDidMain::sBitBtn1Click() {}

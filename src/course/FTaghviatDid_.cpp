@@ -12,7 +12,8 @@ TFTaghviatDid *FTaghviatDid = nullptr;
 TFTaghviatDid::TFTaghviatDid(QWidget *parent) : TForm(parent) {
     SetUpMenuWindow(this, QStringLiteral("FTaghviatDid"), QStringLiteral("تقویت دید"), 457, 243);
     Image1 = Find<QLabel>(QStringLiteral("Image1"));
-    sBitBtnExit = new TSkinButton(this, QStringLiteral("sBitBtnExit"), QStringLiteral("مبتدی"), true);
+    sBitBtnExit =
+        new TSkinButton(this, QStringLiteral("sBitBtnExit"), QStringLiteral("مبتدی"), true);
     sBitBtn1 = new TSkinButton(this, QStringLiteral("sBitBtn1"), QStringLiteral("متوسط"), true);
     sBitBtn2 = new TSkinButton(this, QStringLiteral("sBitBtn2"), QStringLiteral("پیشرفته"), true);
     sBitBtn6 = new TSkinButton(this, QStringLiteral("sBitBtn6"), QStringLiteral("خروج"), true);
@@ -27,7 +28,9 @@ TFTaghviatDid::TFTaghviatDid(QWidget *parent) : TForm(parent) {
     CancelButton = sBitBtn6;
 }
 
-void TFTaghviatDid::FormShow() { FDisplay->SenderForm = this; }
+void TFTaghviatDid::FormShow() {
+    FDisplay->SenderForm = this;
+}
 
 bool TFTaghviatDid::RunLevel(int TickDelay) {
     // A level button pressed inside a running exercise's event loop does nothing.
@@ -35,14 +38,11 @@ bool TFTaghviatDid::RunLevel(int TickDelay) {
         return false;
     FDisplay->SenderForm = this;
     FDisplay->Show();
-    const bool done = FDisplay->ShowStar1(1000, TickDelay, 50) &&
-                      FDisplay->ShowStar2(1000, TickDelay, 50) &&
-                      FDisplay->ShowStar3(1000, TickDelay, 50) &&
-                      FDisplay->ShowStar4(1000, TickDelay, 50) &&
-                      FDisplay->ShowStar1(1000, TickDelay, 50) &&
-                      FDisplay->ShowStar2(1000, TickDelay, 50) &&
-                      FDisplay->ShowStar3(1000, TickDelay, 50) &&
-                      FDisplay->ShowStar4(1000, TickDelay, 50);
+    const bool done =
+        FDisplay->ShowStar1(1000, TickDelay, 50) && FDisplay->ShowStar2(1000, TickDelay, 50) &&
+        FDisplay->ShowStar3(1000, TickDelay, 50) && FDisplay->ShowStar4(1000, TickDelay, 50) &&
+        FDisplay->ShowStar1(1000, TickDelay, 50) && FDisplay->ShowStar2(1000, TickDelay, 50) &&
+        FDisplay->ShowStar3(1000, TickDelay, 50) && FDisplay->ShowStar4(1000, TickDelay, 50);
     if (FDisplay->isVisible())
         FDisplay->Close();
     Show();

@@ -461,9 +461,11 @@ TDataSet::Row TDbTable::ReloadRow(qint64 rowId) {
         QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(SelectList(), Quoted(tableName)));
     st.Bind(1, rowId);
     if (!st.Step())
-        throw EDatabaseError(QStringLiteral("رکورد نوشته‌شده در جدول «%1» دوباره خوانده "
-                                            "نشد.")
-                                 .arg(tableName));
+        throw EDatabaseError(
+            QStringLiteral(
+                "رکورد نوشته‌شده در جدول «%1» دوباره خوانده "
+                "نشد.")
+                .arg(tableName));
     Row r;
     r.RowId = st.ColumnInt64(0);
     r.Values.resize(Fields().size());

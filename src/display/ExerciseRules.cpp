@@ -96,7 +96,9 @@ QVector<TCentralEntry> CentralPointPositions(int type, QPoint area, QSize first,
     return e;
 }
 
-int PicturesPerLine(int templateWidth) { return templateWidth > 0 ? 1024 / templateWidth : 0; }
+int PicturesPerLine(int templateWidth) {
+    return templateWidth > 0 ? 1024 / templateWidth : 0;
+}
 
 int PictureLeft(QPoint area, int templateWidth, int picCounter) {
     const int n = PicturesPerLine(templateWidth);
@@ -117,7 +119,9 @@ int PictureTop(QPoint area, int templateHeight, int toolHeight, int lineCounter)
     }
 }
 
-int WordTime(int wpm) { return 60000 / (wpm < 1 ? 1 : wpm); }
+int WordTime(int wpm) {
+    return 60000 / (wpm < 1 ? 1 : wpm);
+}
 
 QString TakeWordGroup(const QStringList &list, int &counter, int size) {
     QString group;

@@ -35,7 +35,9 @@ TFDisplay *FDisplay = nullptr;
 
 namespace {
 
-int AtLeastOne(int v) { return v < 1 ? 1 : v; }
+int AtLeastOne(int v) {
+    return v < 1 ? 1 : v;
+}
 
 template <class T> void Release(T *&active) {
     // Cleared before the object goes, so that a late tick finds nothing.
@@ -88,8 +90,8 @@ TNoghteMarkazi::TNoghteMarkazi(int Type_) {
     d->ImgNoghteMarkazi->move(a.x() + 512 - d->ImgNoghteMarkazi->width() / 2,
                               a.y() + 384 - d->ImgNoghteMarkazi->height() / 2);
     d->ImgNoghteMarkazi->show();
-    NodePos = CentralPointPositions(Type_, a, d->LblNoghteMarkazi1->size(),
-                                    d->LblNoghteMarkazi2->size());
+    NodePos =
+        CentralPointPositions(Type_, a, d->LblNoghteMarkazi1->size(), d->LblNoghteMarkazi2->size());
     NodeCounter = -1;
     Direction = dirForward;
 }
@@ -230,8 +232,8 @@ TMaksCheshmi::TMaksCheshmi(QPlainTextEdit *Memo) : TTextExercise(Memo) {
     ExerciseKind = 6;
     QLabel *l = FDisplay->LabelText;
     l->setAlignment(Qt::AlignCenter);
-    l->setGeometry(FDisplay->GetAreaLeft() + 10,
-                   FDisplay->GetAreaTop() + 384 - l->height() / 2, 1004, l->height());
+    l->setGeometry(FDisplay->GetAreaLeft() + 10, FDisplay->GetAreaTop() + 384 - l->height() / 2,
+                   1004, l->height());
 }
 
 bool TMaksCheshmi::DoAct(int WPM, int WordCountDisplay_, int TimeSec) {
@@ -254,8 +256,8 @@ THoroofDarHarkat::THoroofDarHarkat(QPlainTextEdit *Memo) : TTextExercise(Memo) {
     QLabel *l = FDisplay->LabelText;
     // Leading in the label's own right-to-left terms: against its right edge.
     l->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
-    l->setGeometry(FDisplay->GetAreaLeft() + 10,
-                   FDisplay->GetAreaTop() + 384 - l->height() / 2, 1004, l->height());
+    l->setGeometry(FDisplay->GetAreaLeft() + 10, FDisplay->GetAreaTop() + 384 - l->height() / 2,
+                   1004, l->height());
 }
 
 bool THoroofDarHarkat::DoAct(int WPM, int TimeSec) {
@@ -448,7 +450,9 @@ int TFDisplay::GetAreaTop() const {
     return AreaOrigin(s ? s->geometry().size() : QSize(1024, 768)).y();
 }
 
-int TFDisplay::ToolHeight() const { return PanelTools->height(); }
+int TFDisplay::ToolHeight() const {
+    return PanelTools->height();
+}
 
 void TFDisplay::FormShow() {
     sPanel1->move(512 - sPanel1->width() / 2, sPanel1->y());
@@ -636,7 +640,9 @@ void TFDisplay::PlayTick() {
         tick->play();
 }
 
-bool TFDisplay::CanStart() const { return isVisible() && !busy; }
+bool TFDisplay::CanStart() const {
+    return isVisible() && !busy;
+}
 
 template <class T, class Start> bool TFDisplay::Run(T *&active, Start start) {
     busy = true;
@@ -666,8 +672,11 @@ bool TFDisplay::LoadRandomText() {
     } catch (const std::exception &e) {
         const QString msg = QString::fromUtf8(e.what());
         LogError(QStringLiteral("exercise text"), msg);
-        PersianMessageDlg(QStringLiteral("متن تمرین خوانده نشد؛ تمرین اجرا نمی‌شود.") + u'\n' + msg,
-                          mbOK, TMsgDlgType::mtError);
+        PersianMessageDlg(
+            QStringLiteral(
+                "متن تمرین خوانده نشد؛ تمرین اجرا نمی‌شود.") +
+                u'\n' + msg,
+            mbOK, TMsgDlgType::mtError);
         return false;
     }
 }
@@ -676,37 +685,40 @@ bool TFDisplay::ShowStar1(int Count, int TickDelay, int TimeSec) {
     if (!CanStart())
         return false;
     ActiveStar1 = new TStar1Class();
-    return Run(ActiveStar1, [&](TStar1Class *e) { e->DoAct(Count, TickDelay, AtLeastOne(TimeSec)); });
+    return Run(ActiveStar1,
+               [&](TStar1Class *e) { e->DoAct(Count, TickDelay, AtLeastOne(TimeSec)); });
 }
 
 bool TFDisplay::ShowStar2(int Count, int TickDelay, int TimeSec) {
     if (!CanStart())
         return false;
     ActiveStar2 = new TStar2Class();
-    return Run(ActiveStar2, [&](TStar2Class *e) { e->DoAct(Count, TickDelay, AtLeastOne(TimeSec)); });
+    return Run(ActiveStar2,
+               [&](TStar2Class *e) { e->DoAct(Count, TickDelay, AtLeastOne(TimeSec)); });
 }
 
 bool TFDisplay::ShowStar3(int Count, int TickDelay, int TimeSec) {
     if (!CanStart())
         return false;
     ActiveStar3 = new TStar3Class();
-    return Run(ActiveStar3, [&](TStar3Class *e) { e->DoAct(Count, TickDelay, AtLeastOne(TimeSec)); });
+    return Run(ActiveStar3,
+               [&](TStar3Class *e) { e->DoAct(Count, TickDelay, AtLeastOne(TimeSec)); });
 }
 
 bool TFDisplay::ShowStar4(int Count, int TickDelay, int TimeSec) {
     if (!CanStart())
         return false;
     ActiveStar4 = new TStar4Class();
-    return Run(ActiveStar4, [&](TStar4Class *e) { e->DoAct(Count, TickDelay, AtLeastOne(TimeSec)); });
+    return Run(ActiveStar4,
+               [&](TStar4Class *e) { e->DoAct(Count, TickDelay, AtLeastOne(TimeSec)); });
 }
 
 bool TFDisplay::ShowNoghteMarkazi(int Kind, int Count, int TickDelay, int TimeSec) {
     if (!CanStart())
         return false;
     ActiveNoghteMarkazi = new TNoghteMarkazi(Kind);
-    return Run(ActiveNoghteMarkazi, [&](TNoghteMarkazi *e) {
-        e->DoAct(Count, TickDelay, AtLeastOne(TimeSec));
-    });
+    return Run(ActiveNoghteMarkazi,
+               [&](TNoghteMarkazi *e) { e->DoAct(Count, TickDelay, AtLeastOne(TimeSec)); });
 }
 
 bool TFDisplay::ShowHarkatAshia(int LineCount, int Count, int PicPerSec_, int TimeSec) {
@@ -731,9 +743,8 @@ bool TFDisplay::ShowHoroofDarHarkat(int WPM, int TimeSec) {
     if (!CanStart() || !LoadRandomText())
         return false;
     ActiveHoroofDarHarkat = new THoroofDarHarkat(MemoMaksChesm);
-    return Run(ActiveHoroofDarHarkat, [&](THoroofDarHarkat *e) {
-        e->DoAct(AtLeastOne(WPM), AtLeastOne(TimeSec));
-    });
+    return Run(ActiveHoroofDarHarkat,
+               [&](THoroofDarHarkat *e) { e->DoAct(AtLeastOne(WPM), AtLeastOne(TimeSec)); });
 }
 
 bool TFDisplay::ShowSatr12Kaleme(int WPM, int WordCountDisplay_, int LineCount_, int TimeSec) {
