@@ -681,36 +681,27 @@ bool TFDisplay::LoadRandomText() {
     }
 }
 
-bool TFDisplay::ShowStar1(int Count, int TickDelay, int TimeSec) {
+template <class T> bool TFDisplay::StartStar(T *&active, int Count, int TickDelay, int TimeSec) {
     if (!CanStart())
         return false;
-    ActiveStar1 = new TStar1Class();
-    return Run(ActiveStar1,
-               [&](TStar1Class *e) { e->DoAct(Count, TickDelay, AtLeastOne(TimeSec)); });
+    active = new T();
+    return Run(active, [&](T *e) { e->DoAct(Count, TickDelay, AtLeastOne(TimeSec)); });
+}
+
+bool TFDisplay::ShowStar1(int Count, int TickDelay, int TimeSec) {
+    return StartStar(ActiveStar1, Count, TickDelay, TimeSec);
 }
 
 bool TFDisplay::ShowStar2(int Count, int TickDelay, int TimeSec) {
-    if (!CanStart())
-        return false;
-    ActiveStar2 = new TStar2Class();
-    return Run(ActiveStar2,
-               [&](TStar2Class *e) { e->DoAct(Count, TickDelay, AtLeastOne(TimeSec)); });
+    return StartStar(ActiveStar2, Count, TickDelay, TimeSec);
 }
 
 bool TFDisplay::ShowStar3(int Count, int TickDelay, int TimeSec) {
-    if (!CanStart())
-        return false;
-    ActiveStar3 = new TStar3Class();
-    return Run(ActiveStar3,
-               [&](TStar3Class *e) { e->DoAct(Count, TickDelay, AtLeastOne(TimeSec)); });
+    return StartStar(ActiveStar3, Count, TickDelay, TimeSec);
 }
 
 bool TFDisplay::ShowStar4(int Count, int TickDelay, int TimeSec) {
-    if (!CanStart())
-        return false;
-    ActiveStar4 = new TStar4Class();
-    return Run(ActiveStar4,
-               [&](TStar4Class *e) { e->DoAct(Count, TickDelay, AtLeastOne(TimeSec)); });
+    return StartStar(ActiveStar4, Count, TickDelay, TimeSec);
 }
 
 bool TFDisplay::ShowNoghteMarkazi(int Kind, int Count, int TickDelay, int TimeSec) {

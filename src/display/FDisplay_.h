@@ -232,6 +232,7 @@ private:
     // Shows the instruction screen, starts the exercise, waits for its end
     // and releases it.
     template <class T, class Start> bool Run(T *&active, Start start);
+    template <class T> bool StartStar(T *&active, int Count, int TickDelay, int TimeSec);
     bool LoadRandomText();
 
     int secTimer = 0;
