@@ -4,6 +4,7 @@
 #include "common/Form.h"
 #include "common/PersianKeyboard.h"
 
+#include <QComboBox>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,6 +40,9 @@ void TestKeyboard::initTestCase() {
     digits->setValidator(new QIntValidator(0, 9999, digits));
     auto *memo = new QTextEdit(form);
     memo->setObjectName(QStringLiteral("memo"));
+    auto *combo = new QComboBox(form);
+    combo->setObjectName(QStringLiteral("combo"));
+    combo->setEditable(true);
     auto *spin = new QSpinBox(form);
     spin->setObjectName(QStringLiteral("spin"));
     spin->setRange(0, 999);
@@ -61,6 +65,8 @@ void TestKeyboard::typing_data() {
                                 << ";jhfBih" << QString() << QString::fromUtf8("کتاب\u200Cها");
     QTest::newRow("digits become Persian") << "rtl"
                                            << "12" << QString() << QStringLiteral("۱۲");
+    QTest::newRow("editable combo box") << "combo"
+                                        << "sghl" << QString() << QStringLiteral("سلام");
     QTest::newRow("memo") << "memo"
                           << "fhvhk" << QString() << QStringLiteral("باران");
     QTest::newRow("already Persian")
@@ -93,6 +99,8 @@ void TestKeyboard::typing() {
     QString got;
     if (auto *spin = qobject_cast<QSpinBox *>(w))
         got = spin->findChild<QLineEdit *>()->text();
+    else if (auto *combo = qobject_cast<QComboBox *>(w))
+        got = combo->currentText();
     else if (auto *e = qobject_cast<QLineEdit *>(target))
         got = e->text();
     else if (auto *m = qobject_cast<QTextEdit *>(target))
@@ -100,6 +108,8 @@ void TestKeyboard::typing() {
     QCOMPARE(got, expected);
     if (auto *e = qobject_cast<QLineEdit *>(w))
         e->clear();
+    if (auto *c = qobject_cast<QComboBox *>(w))
+        c->setEditText(QString());
     if (auto *m = qobject_cast<QTextEdit *>(w))
         m->clear();
 }

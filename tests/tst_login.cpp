@@ -75,10 +75,10 @@ struct Fixture {
             out << u->FieldByName(QStringLiteral("UserName")).AsString();
         return out;
     }
+    // Keys go where the keyboard sends them: to the name box, which has the focus.
     static void Type(const QString &text) {
-        QLineEdit *e = FLogin->sComboBox1->lineEdit();
-        e->setFocus();
-        TypeText(e, text);
+        FLogin->sComboBox1->setFocus();
+        TypeText(FLogin->sComboBox1, text);
     }
     static void Enter() { QTest::keyClick(FLogin->sComboBox1->lineEdit(), Qt::Key_Return); }
 };

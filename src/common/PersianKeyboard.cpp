@@ -4,6 +4,7 @@
 
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
@@ -79,6 +80,9 @@ QChar TPersianKeyboard::Map(QChar latin) {
 bool TPersianKeyboard::TakesPersian(const QWidget *w) {
     if (!w || w->layoutDirection() != Qt::RightToLeft || !w->isEnabled())
         return false;
+    // An editable combo box keeps the focus itself and hands keys to its edit.
+    if (auto *c = qobject_cast<const QComboBox *>(w))
+        return c->isEditable() && c->lineEdit() && TakesPersian(c->lineEdit());
     if (auto *e = qobject_cast<const QLineEdit *>(w))
         return !e->isReadOnly() && !DigitOnly(e);
     if (auto *t = qobject_cast<const QTextEdit *>(w))
