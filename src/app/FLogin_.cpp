@@ -100,6 +100,8 @@ TFLogin::TFLogin(QWidget *parent) : TForm(parent) {
     sComboBox1 = new TNameComboBox(this);
     sComboBox1->setObjectName(QStringLiteral("sComboBox1"));
     sComboBox1->setFont(DesignFont(QStringLiteral("B Nazanin"), 21, true));
+    // The style sheet stops the font from reaching the edit inside.
+    sComboBox1->lineEdit()->setFont(sComboBox1->font());
     Place(sComboBox1, 164, 52, 225, 41);
 
     sBitBtnExit =
