@@ -22,6 +22,7 @@
 #include "data/DataModule1_.h"
 #include "display/FDisplay_.h"
 #include "display/FWait_.h"
+#include "speed/FSpeedTest_.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -197,6 +198,16 @@ int main(int argc, char **argv) {
             FTaghviatDidMain->Close();
         },
         SurfaceShots,
+        [] {
+            TTimer::ManualTicks = true;
+            FSpeedTest->Show();
+            FSpeedTest->Space();
+            for (int i = 0; i < 37; ++i)
+                FSpeedTest->Timer1Timer();
+            Save(FSpeedTest, QStringLiteral("speed-test"));
+            FSpeedTest->Space();
+            FSpeedTest->Close();
+        },
     };
     QTimer::singleShot(200, [&] {
         for (const auto &shot : shots)

@@ -7,13 +7,17 @@
 #include "course/FTaghviatDid_.h"
 #include "display/FDisplay_.h"
 #include "display/FWait_.h"
+#include "speed/FSpeedTest_.h"
+#include "speed/FTamrinTondKhani_.h"
 
 void CreateForms() {
     FMain = new TFMain();
     FDisplay = new TFDisplay();
     AboutForm = new TAboutForm();
     FWait = new TFWait();
+    FSpeedTest = new TFSpeedTest();
     FTaghviatDidMain = new TFTaghviatDidMain();
     FTaghviatDid = new TFTaghviatDid();
+    FTamrinTondKhani = new TFTamrinTondKhani();
     FContactUs = new TFContactUs();
 }
