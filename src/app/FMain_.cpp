@@ -6,6 +6,7 @@
 #include "common/Paths.h"
 #include "common/PersianMessageDlg.h"
 #include "common/Theme.h"
+#include "course/FSPeedTestMainForm_.h"
 #include "course/FTaghviatDidMain_.h"
 #include "data/DataModule1_.h"
 
@@ -142,7 +143,7 @@ void TFMain::sBitBtnExitClick() {}
 void TFMain::sBitBtn1Click() {}
 void TFMain::sBitBtn2Click() {}
 void TFMain::sBitBtn3Click() {}
-void TFMain::sBitBtn5Click() {}
+void TFMain::sBitBtn5Click() { FSPeedTestMainForm->Show(); }
 void TFMain::sBitBtn6Click() {
     FTaghviatDidMain->Show();
 }

@@ -3,6 +3,8 @@
 #include "FContactUs_.h"
 #include "FMain_.h"
 #include "UAbout.h"
+#include "course/FKaheshMaksCheshmiMain_.h"
+#include "course/FSPeedTestMainForm_.h"
 #include "course/FTaghviatDidMain_.h"
 #include "course/FTaghviatDid_.h"
 #include "display/FDisplay_.h"
@@ -16,8 +18,10 @@ void CreateForms() {
     AboutForm = new TAboutForm();
     FWait = new TFWait();
     FSpeedTest = new TFSpeedTest();
+    FSPeedTestMainForm = new TFSPeedTestMainForm();
     FTaghviatDidMain = new TFTaghviatDidMain();
     FTaghviatDid = new TFTaghviatDid();
     FTamrinTondKhani = new TFTamrinTondKhani();
+    FKaheshMaksCheshmiMain = new TFKaheshMaksCheshmiMain();
     FContactUs = new TFContactUs();
 }
