@@ -7,6 +7,7 @@
 #include "common/PersianMessageDlg.h"
 #include "common/Theme.h"
 #include "course/FSPeedTestMainForm_.h"
+#include "course/FSteps_.h"
 #include "course/FTaghviatDidMain_.h"
 #include "data/DataModule1_.h"
 
@@ -141,7 +142,7 @@ void TFMain::FormClose() {
 // Buttons whose windows are not built yet do nothing for now.
 void TFMain::sBitBtnExitClick() {}
 void TFMain::sBitBtn1Click() {}
-void TFMain::sBitBtn2Click() {}
+void TFMain::sBitBtn2Click() { FSteps->Show(); }
 void TFMain::sBitBtn3Click() {}
 void TFMain::sBitBtn5Click() { FSPeedTestMainForm->Show(); }
 void TFMain::sBitBtn6Click() {

@@ -5,6 +5,7 @@
 #include "UAbout.h"
 #include "course/FKaheshMaksCheshmiMain_.h"
 #include "course/FSPeedTestMainForm_.h"
+#include "course/FSteps_.h"
 #include "course/FTaghviatDidMain_.h"
 #include "course/FTaghviatDid_.h"
 #include "display/FDisplay_.h"
@@ -16,6 +17,7 @@ void CreateForms() {
     FMain = new TFMain();
     FDisplay = new TFDisplay();
     AboutForm = new TAboutForm();
+    FSteps = new TFSteps();
     FWait = new TFWait();
     FSpeedTest = new TFSpeedTest();
     FSPeedTestMainForm = new TFSPeedTestMainForm();

@@ -38,7 +38,8 @@ TReadingForm::TReadingForm(const QString &name, const TReadingKind &k, TReadingS
     setObjectName(name);
     setWindowTitle(kind.Caption);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowStaysOnTopHint); // above the exercise surface in a lesson
     SetClientSize(688, 529);
     KeyPreview = true;
 
