@@ -22,6 +22,9 @@
 #include "data/DataModule1_.h"
 #include "display/FDisplay_.h"
 #include "display/FWait_.h"
+#include "course/FKaheshMaksCheshmiMain_.h"
+#include "course/FSteps_.h"
+#include "speed/FSpeedChart_.h"
 #include "speed/FSpeedTest_.h"
 
 #include <QDir>
@@ -207,6 +210,41 @@ int main(int argc, char **argv) {
             Save(FSpeedTest, QStringLiteral("speed-test"));
             FSpeedTest->Space();
             FSpeedTest->Close();
+        },
+        [] {
+            TDbTable *s = DataModule1->ADOTableSpeedRecord;
+            const struct {
+                const char *Date;
+                int Speed;
+                bool Test;
+            } rows[] = {{"05/09/01", 190, true}, {"05/09/03", 240, false},
+                        {"05/09/06", 275, true}, {"05/09/10", 330, false},
+                        {"05/09/14", 360, true}};
+            for (const auto &r : rows) {
+                s->Append();
+                s->FieldByName(QStringLiteral("Date_")).SetValue(QString::fromLatin1(r.Date));
+                s->FieldByName(QStringLiteral("Speed")).SetValue(r.Speed);
+                s->FieldByName(QStringLiteral("IsTestFlag")).SetValue(r.Test);
+                s->Post();
+            }
+            FSpeedChart->Show();
+            Save(FSpeedChart, QStringLiteral("speed-history"));
+            FSpeedChart->Close();
+        },
+        [] {
+            TDbTable *u = DataModule1->ADOTableUsers_;
+            u->Edit();
+            u->FieldByName(QStringLiteral("Step_")).SetValue(4);
+            u->Post();
+            FSteps->Show();
+            Save(FSteps, QStringLiteral("course"));
+            FSteps->Close();
+        },
+        [] {
+            PracticeKind = 7;
+            FKaheshMaksCheshmiMain->Show();
+            Save(FKaheshMaksCheshmiMain, QStringLiteral("practice-settings"));
+            FKaheshMaksCheshmiMain->Close();
         },
     };
     QTimer::singleShot(200, [&] {

@@ -10,6 +10,7 @@
 #include "course/FTaghviatDid_.h"
 #include "display/FDisplay_.h"
 #include "display/FWait_.h"
+#include "speed/FSpeedChart_.h"
 #include "speed/FSpeedTest_.h"
 #include "speed/FTamrinTondKhani_.h"
 
@@ -21,6 +22,7 @@ void CreateForms() {
     FWait = new TFWait();
     FSpeedTest = new TFSpeedTest();
     FSPeedTestMainForm = new TFSPeedTestMainForm();
+    FSpeedChart = new TFSpeedChart();
     FTaghviatDidMain = new TFTaghviatDidMain();
     FTaghviatDid = new TFTaghviatDid();
     FTamrinTondKhani = new TFTamrinTondKhani();

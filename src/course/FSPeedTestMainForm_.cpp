@@ -3,6 +3,7 @@
 #include "FKaheshMaksCheshmiMain_.h"
 #include "FTaghviatDidMain_.h"
 #include "common/Theme.h"
+#include "speed/FSpeedChart_.h"
 #include "speed/FTamrinTondKhani_.h"
 
 #include <QLabel>
@@ -54,8 +55,9 @@ void TFSPeedTestMainForm::sBitBtn2Click() {
     FKaheshMaksCheshmiMain->Show();
 }
 
-// The speed history window is not built yet.
-void TFSPeedTestMainForm::sBitBtn1Click() {}
+void TFSPeedTestMainForm::sBitBtn1Click() {
+    FSpeedChart->ShowModal();
+}
 
 void TFSPeedTestMainForm::FormKeyPress(QChar &key) {
     if (key == QChar(27)) {
