@@ -94,7 +94,7 @@ TFSpeedChart::TFSpeedChart(QWidget *parent) : TForm(parent) {
     DBChart1->setObjectName(QStringLiteral("DBChart1"));
     DBChart1->setRenderHint(QPainter::Antialiasing);
     DBChart1->setLayoutDirection(Qt::LeftToRight);
-    Place(DBChart1, 8, 40, 393, 345 - 40 + 40);
+    Place(DBChart1, 8, 4, 393, 345);
 
     sDBGrid1 = new QTableView(this);
     sDBGrid1->setObjectName(QStringLiteral("sDBGrid1"));
@@ -158,7 +158,10 @@ void TFSpeedChart::Bind() {
         chart->removeAxis(a);
     auto *x = new QCategoryAxis();
     x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    x->setLabelsAngle(-60);
+    QFont small = DesignFont(QStringLiteral("Tahoma"), 9);
+    x->setLabelsFont(small);
+    x->setTruncateLabels(false);
+    x->setLabelsAngle(labels.size() > 6 ? -90 : 0);
     // Labels of one axis must differ; the same date twice gets invisible marks.
     for (int i = 0; i < labels.size(); ++i)
         x->append(labels[i] + QString(i, QChar(0x200B)), i);
