@@ -17,13 +17,13 @@
 #include "common/PersianMessageDlg.h"
 #include "common/Theme.h"
 #include "common/Timer.h"
+#include "course/FKaheshMaksCheshmiMain_.h"
+#include "course/FSteps_.h"
 #include "course/FTaghviatDidMain_.h"
 #include "course/FTaghviatDid_.h"
 #include "data/DataModule1_.h"
 #include "display/FDisplay_.h"
 #include "display/FWait_.h"
-#include "course/FKaheshMaksCheshmiMain_.h"
-#include "course/FSteps_.h"
 #include "speed/FSpeedChart_.h"
 #include "speed/FSpeedTest_.h"
 
@@ -217,8 +217,10 @@ int main(int argc, char **argv) {
                 const char *Date;
                 int Speed;
                 bool Test;
-            } rows[] = {{"05/09/01", 190, true}, {"05/09/03", 240, false},
-                        {"05/09/06", 275, true}, {"05/09/10", 330, false},
+            } rows[] = {{"05/09/01", 190, true},
+                        {"05/09/03", 240, false},
+                        {"05/09/06", 275, true},
+                        {"05/09/10", 330, false},
                         {"05/09/14", 360, true}};
             for (const auto &r : rows) {
                 s->Append();

@@ -142,9 +142,13 @@ void TFMain::FormClose() {
 // Buttons whose windows are not built yet do nothing for now.
 void TFMain::sBitBtnExitClick() {}
 void TFMain::sBitBtn1Click() {}
-void TFMain::sBitBtn2Click() { FSteps->Show(); }
+void TFMain::sBitBtn2Click() {
+    FSteps->Show();
+}
 void TFMain::sBitBtn3Click() {}
-void TFMain::sBitBtn5Click() { FSPeedTestMainForm->Show(); }
+void TFMain::sBitBtn5Click() {
+    FSPeedTestMainForm->Show();
+}
 void TFMain::sBitBtn6Click() {
     FTaghviatDidMain->Show();
 }

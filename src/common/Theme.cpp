@@ -148,8 +148,8 @@ void TGlowLabel::paintEvent(QPaintEvent *event) {
     // The label's own direction decides, not the text's first letters: a
     // left-to-right clock "00 : 00 : 37" must not be reversed.
     p.setLayoutDirection(layoutDirection());
-    flags |= layoutDirection() == Qt::RightToLeft ? Qt::TextForceRightToLeft
-                                                  : Qt::TextForceLeftToRight;
+    flags |=
+        layoutDirection() == Qt::RightToLeft ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight;
     // A carriage return breaks the line, as it does in the hints.
     QString t = text();
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');

@@ -102,7 +102,8 @@ int SchemaVersion() {
 void UpgradeSchema(TDbConnection &connection) {
     const int have = connection.UserVersion();
     if (have > SchemaVersion())
-        throw EDatabaseError(QStringLiteral("این بانک اطلاعاتی را نسخهٔ تازه‌تری از برنامه "
+        throw EDatabaseError(QStringLiteral("این بانک اطلاعاتی را نسخهٔ تازه‌تری از "
+                                            "برنامه "
                                             "نوشته "
                                             "است (نسخهٔ %1)؛ "
                                             "لطفاً برنامه را به‌روز کنید.")
