@@ -63,8 +63,7 @@ TFContactUs::TFContactUs(QWidget *parent) : TForm(parent) {
     Image2->setPixmap(UiPixmap(QStringLiteral("strip.png")));
     Place(Image2, 16, 206, 401, 5);
 
-    if (QScreen *s = QGuiApplication::primaryScreen())
-        move(s->geometry().center() - rect().center());
+    CentreOnScreen();
 }
 
 void TFContactUs::FormKeyPress(QChar &key) {

@@ -124,8 +124,7 @@ TFLogin::TFLogin(QWidget *parent) : TForm(parent) {
     setTabOrder(sBitBtnExit, sBitBtn1);
     setTabOrder(sBitBtn1, sBitBtn2);
 
-    if (QScreen *s = QGuiApplication::primaryScreen())
-        move(s->geometry().center() - rect().center());
+    CentreOnScreen();
     FormCreate();
 }
 

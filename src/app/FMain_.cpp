@@ -37,6 +37,7 @@ TFMain::TFMain(QWidget *parent) : TForm(parent) {
     SetClientSize(688, 556);
     setFont(DesignFontPt(QStringLiteral("Tahoma"), 8));
     KeyPreview = true;
+    EscCloses = true;
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -107,8 +108,7 @@ TFMain::TFMain(QWidget *parent) : TForm(parent) {
         *ic.Slot = btn;
     }
 
-    if (QScreen *s = QGuiApplication::primaryScreen())
-        move(s->geometry().center() - rect().center());
+    CentreOnScreen();
 }
 
 void TFMain::InitDB() {
@@ -126,13 +126,6 @@ void TFMain::ApplicationEvents1Exception(const QString &message) {
     // Nothing is shown here: handlers that lose what the user did say so
     // themselves. The rest is kept for whoever looks after the program.
     LogError(QStringLiteral("handler"), message);
-}
-
-void TFMain::FormKeyPress(QChar &key) {
-    if (key == QChar(27)) {
-        key = QChar();
-        Close();
-    }
 }
 
 void TFMain::FormClose() {

@@ -55,7 +55,6 @@ public:
     void sSpeedButton4Click();
 
 protected:
-    void FormKeyPress(QChar &key) override;
     void FormClose() override;
 
 private:

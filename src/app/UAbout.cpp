@@ -13,15 +13,18 @@ namespace {
 
 QString AboutText() {
     return QStringLiteral(
-        "«تیزبین» نرم‌افزاری برای آموزش تندخوانی به زبان فارسی است. هدف "
+        "«تیزبین» نرم‌افزاری برای آموزش تندخوانی به زبان فارسی است. "
+        "هدف "
         "آن "
         "کمک "
         "به "
-        "خواننده است تا سریع‌تر بخواند، بهتر بفهمد و آنچه را خوانده "
+        "خواننده است تا سریع‌تر بخواند، بهتر بفهمد و آنچه را "
+        "خوانده "
         "بیشتر "
         "به "
         "یاد بسپارد.\n\n"
-        "بخش‌های برنامه: آموزش گام‌به‌گام در ده درس، تمرین‌های "
+        "بخش‌های برنامه: آموزش گام‌به‌گام در ده درس، "
+        "تمرین‌های "
         "حرکت "
         "چشم "
         "و تقویت دید، "
@@ -81,8 +84,7 @@ TAboutForm::TAboutForm(QWidget *parent) : TForm(parent) {
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &QTimer::timeout, this, &TAboutForm::Timer1Timer);
 
-    if (QScreen *s = QGuiApplication::primaryScreen())
-        move(s->geometry().center() - rect().center());
+    CentreOnScreen();
 }
 
 void TAboutForm::FormKeyPress(QChar &key) {

@@ -50,6 +50,11 @@ void TForm::SetClientSize(int width, int height) {
     setFixedSize(width, height);
 }
 
+void TForm::CentreOnScreen() {
+    if (QScreen *s = QGuiApplication::primaryScreen())
+        move(s->geometry().center() - rect().center());
+}
+
 int TForm::ShowModal() {
     if (isVisible() && modalDepth == 0) {
         // A window already shown modelessly cannot become modal.
@@ -146,6 +151,10 @@ bool TForm::PreviewKey(QKeyEvent *event) {
         text = QString(QChar(13));
     if (text.size() == 1) {
         QChar key = text.at(0);
+        if (EscCloses && key == QChar(27)) {
+            Close();
+            return true;
+        }
         FormKeyPress(key);
         if (key.isNull())
             return true;

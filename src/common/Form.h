@@ -42,6 +42,8 @@ public:
     void SetModalResult(int result);
 
     bool KeyPreview = false;
+    // With key preview, Esc (27) closes the window.
+    bool EscCloses = false;
     QPointer<QAbstractButton> DefaultButton; // pressed by Enter
     QPointer<QAbstractButton> CancelButton;  // pressed by Esc
 
@@ -52,6 +54,8 @@ public:
     template <class T> T *Find(const QString &name) const { return findChild<T *>(name); }
 
     void SetClientSize(int width, int height);
+    // Places the window in the middle of the primary screen.
+    void CentreOnScreen();
 
     // Called by the application's key filter before the focused control sees
     // a key press; returns true when the window has consumed it.

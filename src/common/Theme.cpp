@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFrame>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
@@ -195,6 +196,27 @@ void TSkinButton::FitCaption(int largestPixelSize) {
     while (f.pixelSize() > 11 && QFontMetrics(f).horizontalAdvance(text()) > room)
         f.setPixelSize(f.pixelSize() - 1);
     setFont(f);
+}
+
+QFrame *MakeExitHint(QWidget *parent, TGlowLabel **label, QLabel **image) {
+    auto *panel = new QFrame(parent);
+    panel->setObjectName(QStringLiteral("sPanel1"));
+    panel->setProperty("skinSection", QStringLiteral("PANEL"));
+    panel->resize(252, 52);
+    auto *l = new TGlowLabel(panel, QStringLiteral("LabelExit"));
+    l->setText(QStringLiteral("جهت خروج") + QString(15, u' ') + QStringLiteral("را بفشارید"));
+    l->setFont(DesignFont(QStringLiteral("B Nazanin"), 19, true));
+    l->setStyleSheet(QStringLiteral("color: rgb(33, 33, 33);"));
+    l->SetGlow(Qt::yellow, 2);
+    l->setAlignment(Qt::AlignCenter);
+    Place(l, 19, 4, 212, 38);
+    auto *i = new QLabel(panel);
+    i->setObjectName(QStringLiteral("Image1"));
+    i->setPixmap(UiPixmap(QStringLiteral("esc.png")));
+    Place(i, 102, 2, 48, 48);
+    *label = l;
+    *image = i;
+    return panel;
 }
 
 void Place(QWidget *w, int left, int top, int width, int height) {

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 class QApplication;
+class QFrame;
 
 // Font substitutes, style sheet and palette; call once after the application
 // object exists.
@@ -52,6 +53,10 @@ public:
     // B Nazanin bold at the largest size up to largestPixelSize that fits the caption.
     void FitCaption(int largestPixelSize);
 };
+
+// The 252 x 52 panel that tells the user to press Esc to leave: the hint
+// "LabelExit" with the Esc key picture "Image1" in its gap.
+QFrame *MakeExitHint(QWidget *parent, TGlowLabel **label, QLabel **image);
 
 // Places a widget at a design position (left, top, width, height) in its
 // parent's coordinates.

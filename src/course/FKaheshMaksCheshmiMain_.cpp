@@ -50,6 +50,7 @@ TFKaheshMaksCheshmiMain::TFKaheshMaksCheshmiMain(QWidget *parent) : TForm(parent
     SetClientSize(407, 212);
     setFont(DesignFontPt(QStringLiteral("Tahoma"), 8));
     KeyPreview = true;
+    EscCloses = true;
 
     Caption(this, QStringLiteral("سرعت : "), 300, 20, 95);
     sSpinEditSpeed = Spin(this, QStringLiteral("sSpinEditSpeed"), 100, 5000, 186, 20);
@@ -69,8 +70,7 @@ TFKaheshMaksCheshmiMain::TFKaheshMaksCheshmiMain(QWidget *parent) : TForm(parent
     connect(sBitBtn1, &QPushButton::clicked, this, &TFKaheshMaksCheshmiMain::sBitBtn1Click);
     connect(sBitBtn6, &QPushButton::clicked, this, &TForm::Close);
 
-    if (QScreen *s = QGuiApplication::primaryScreen())
-        move(s->geometry().center() - rect().center());
+    CentreOnScreen();
 }
 
 void TFKaheshMaksCheshmiMain::FormShow() {
@@ -93,11 +93,4 @@ bool TFKaheshMaksCheshmiMain::sBitBtn1Click() {
     if (FDisplay->isVisible())
         FDisplay->Close();
     return done;
-}
-
-void TFKaheshMaksCheshmiMain::FormKeyPress(QChar &key) {
-    if (key == QChar(27)) {
-        key = QChar();
-        Close();
-    }
 }

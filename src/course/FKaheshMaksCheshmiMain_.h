@@ -31,7 +31,6 @@ public:
 
 protected:
     void FormShow() override;
-    void FormKeyPress(QChar &key) override;
 };
 
 extern TFKaheshMaksCheshmiMain *FKaheshMaksCheshmiMain;

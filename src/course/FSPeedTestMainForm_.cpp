@@ -58,10 +58,3 @@ void TFSPeedTestMainForm::sBitBtn2Click() {
 void TFSPeedTestMainForm::sBitBtn1Click() {
     FSpeedChart->ShowModal();
 }
-
-void TFSPeedTestMainForm::FormKeyPress(QChar &key) {
-    if (key == QChar(27)) {
-        key = QChar();
-        Close();
-    }
-}

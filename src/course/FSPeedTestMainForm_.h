@@ -23,7 +23,6 @@ public:
     void sBitBtn1Click();
 
 protected:
-    void FormKeyPress(QChar &key) override;
 };
 
 extern TFSPeedTestMainForm *FSPeedTestMainForm;

@@ -128,6 +128,7 @@ TFSteps::TFSteps(QWidget *parent) : TForm(parent) {
     resize(658, 501);
     setFont(DesignFont(QStringLiteral("Tahoma"), 13));
     KeyPreview = true;
+    EscCloses = true;
 
     sLabelFX5 = new TGlowLabel(this, QStringLiteral("sLabelFX5"));
     sLabelFX5->setText(QStringLiteral("یک جلسه را آغاز نمایید :"));
@@ -154,23 +155,10 @@ TFSteps::TFSteps(QWidget *parent) : TForm(parent) {
         f->hide();
     }
 
-    auto *panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("sPanel1"));
-    panel->setProperty("skinSection", QStringLiteral("PANEL"));
-    Place(panel, (658 - 252) / 2, 501 - 52 - 8, 252, 52);
-    LabelExit = new TGlowLabel(panel, QStringLiteral("LabelExit"));
-    LabelExit->setText(QStringLiteral("جهت خروج               را بفشارید"));
-    LabelExit->setFont(DesignFont(QStringLiteral("B Nazanin"), 19, true));
-    LabelExit->SetGlow(Qt::yellow, 2);
-    LabelExit->setAlignment(Qt::AlignCenter);
-    Place(LabelExit, 19, 4, 212, 38);
-    Image1 = new QLabel(panel);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(UiPixmap(QStringLiteral("esc.png")));
-    Place(Image1, 102, 2, 48, 48);
+    QFrame *panel = MakeExitHint(this, &LabelExit, &Image1);
+    panel->move((658 - 252) / 2, 501 - 52 - 8);
 
-    if (QScreen *s = QGuiApplication::primaryScreen())
-        move(s->geometry().center() - rect().center());
+    CentreOnScreen();
 }
 
 QPushButton *TFSteps::LessonButton(int n) const {
@@ -242,11 +230,4 @@ bool TFSteps::RunLesson(int n) {
     Show();
     FDisplay->Close();
     return true;
-}
-
-void TFSteps::FormKeyPress(QChar &key) {
-    if (key == QChar(27)) {
-        key = QChar();
-        Close();
-    }
 }

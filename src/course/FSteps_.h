@@ -34,7 +34,6 @@ public:
 
 protected:
     void FormShow() override;
-    void FormKeyPress(QChar &key) override;
 };
 
 extern TFSteps *FSteps;

@@ -19,13 +19,13 @@ void SetUpMenuWindow(TForm *form, const QString &name, const QString &caption, i
     form->SetClientSize(width, height);
     form->setFont(DesignFontPt(QStringLiteral("Tahoma"), 8));
     form->KeyPreview = true;
+    form->EscCloses = true;
     auto *picture = new QLabel(form);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setScaledContents(true);
     picture->setPixmap(UiPixmap(QStringLiteral("menu.png")));
     Place(picture, 8, 8, 153, 145);
-    if (QScreen *s = QGuiApplication::primaryScreen())
-        form->move(s->geometry().center() - form->rect().center());
+    form->CentreOnScreen();
 }
 
 TFTaghviatDidMain::TFTaghviatDidMain(QWidget *parent) : TForm(parent) {
@@ -54,10 +54,3 @@ void TFTaghviatDidMain::sBitBtnExitClick() {
 
 // The eye-speed game is not built yet.
 void TFTaghviatDidMain::sBitBtn1Click() {}
-
-void TFTaghviatDidMain::FormKeyPress(QChar &key) {
-    if (key == QChar(27)) {
-        key = QChar();
-        Close();
-    }
-}

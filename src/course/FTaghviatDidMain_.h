@@ -19,7 +19,6 @@ public:
     void sBitBtn1Click();
 
 protected:
-    void FormKeyPress(QChar &key) override;
 };
 
 extern TFTaghviatDidMain *FTaghviatDidMain;

@@ -48,10 +48,3 @@ bool TFTaghviatDid::RunLevel(int TickDelay) {
     Show();
     return done;
 }
-
-void TFTaghviatDid::FormKeyPress(QChar &key) {
-    if (key == QChar(27)) {
-        key = QChar();
-        Close();
-    }
-}

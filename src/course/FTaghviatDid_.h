@@ -26,7 +26,6 @@ public:
 
 protected:
     void FormShow() override;
-    void FormKeyPress(QChar &key) override;
 };
 
 extern TFTaghviatDid *FTaghviatDid;

@@ -102,12 +102,14 @@ int SchemaVersion() {
 void UpgradeSchema(TDbConnection &connection) {
     const int have = connection.UserVersion();
     if (have > SchemaVersion())
-        throw EDatabaseError(QStringLiteral("این بانک اطلاعاتی را نسخهٔ تازه‌تری از "
-                                            "برنامه "
-                                            "نوشته "
-                                            "است (نسخهٔ %1)؛ "
-                                            "لطفاً برنامه را به‌روز کنید.")
-                                 .arg(have));
+        throw EDatabaseError(
+            QStringLiteral(
+                "این بانک اطلاعاتی را نسخهٔ تازه‌تری از "
+                "برنامه "
+                "نوشته "
+                "است (نسخهٔ %1)؛ "
+                "لطفاً برنامه را به‌روز کنید.")
+                .arg(have));
     for (int v = have + 1; v <= SchemaVersion(); ++v) {
         connection.Transaction([&] {
             UpgradeSteps()[v - 1](connection);

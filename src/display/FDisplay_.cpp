@@ -366,22 +366,8 @@ TFDisplay::TFDisplay(QWidget *parent) : TForm(parent) {
     Place(sBitBtn5, 1024 - 3 - 102, 3, 102, 51);
     connect(sBitBtn5, &QPushButton::clicked, this, &TFDisplay::sBitBtn5Click);
 
-    sPanel1 = new QFrame(PanelTools);
-    sPanel1->setObjectName(QStringLiteral("sPanel1"));
-    sPanel1->setProperty("skinSection", QStringLiteral("PANEL"));
-    Place(sPanel1, 386, 3, 252, 52);
-    LabelExit = new TGlowLabel(sPanel1, QStringLiteral("LabelExit"));
-    LabelExit->setText(QStringLiteral("جهت خروج") + QString(15, u' ') +
-                       QStringLiteral("را بفشارید"));
-    LabelExit->setFont(DesignFont(QStringLiteral("B Nazanin"), 19, true));
-    LabelExit->setStyleSheet(QStringLiteral("color: rgb(33, 33, 33);"));
-    LabelExit->SetGlow(Qt::yellow, 2);
-    LabelExit->setAlignment(Qt::AlignCenter);
-    Place(LabelExit, 19, 4, 212, 38);
-    Image1 = new QLabel(sPanel1);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(UiPixmap(QStringLiteral("esc.png")));
-    Place(Image1, 102, 2, 48, 48);
+    sPanel1 = MakeExitHint(PanelTools, &LabelExit, &Image1);
+    sPanel1->move(386, 3);
 
     ImageBall = new QLabel(this);
     ImageBall->setObjectName(QStringLiteral("ImageBall"));

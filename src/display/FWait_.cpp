@@ -95,8 +95,7 @@ TFWait::TFWait(QWidget *parent) : TForm(parent) {
     Timer1 = new TTimer(this, QStringLiteral("Timer1"), 1000);
     connect(Timer1, &TTimer::Timer, this, &TFWait::Timer1Timer);
 
-    if (QScreen *s = QGuiApplication::primaryScreen())
-        move(s->geometry().center() - rect().center());
+    CentreOnScreen();
 }
 
 void TFWait::FormShow() {

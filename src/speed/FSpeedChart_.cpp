@@ -129,8 +129,7 @@ TFSpeedChart::TFSpeedChart(QWidget *parent) : TForm(parent) {
     connect(sBitBtn1, &QPushButton::clicked, this, &TFSpeedChart::sBitBtn1Click);
     connect(sBitBtn6, &QPushButton::clicked, this, &TForm::Close);
 
-    if (QScreen *s = QGuiApplication::primaryScreen())
-        move(s->geometry().center() - rect().center());
+    CentreOnScreen();
 }
 
 void TFSpeedChart::FormShow() {

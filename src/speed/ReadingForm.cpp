@@ -42,6 +42,7 @@ TReadingForm::TReadingForm(const QString &name, const TReadingKind &k, TReadingS
                    Qt::WindowStaysOnTopHint); // above the exercise surface in a lesson
     SetClientSize(688, 529);
     KeyPreview = true;
+    EscCloses = kind.EscCloses; // the course's test ignores Esc
 
     Timer1 = new TTimer(this, QStringLiteral("Timer1"), 1000);
     connect(Timer1, &TTimer::Timer, this, &TReadingForm::Timer1Timer);
@@ -97,8 +98,7 @@ TReadingForm::TReadingForm(const QString &name, const TReadingKind &k, TReadingS
     MemoTemp->setObjectName(QStringLiteral("MemoTemp"));
     MemoTemp->hide();
 
-    if (QScreen *scr = QGuiApplication::primaryScreen())
-        move(scr->geometry().center() - rect().center());
+    CentreOnScreen();
 }
 
 void TReadingForm::FormShow() {
@@ -185,13 +185,5 @@ void TReadingForm::FormKeyDown(QKeyEvent *event, bool &handled) {
         handled = true;
         if (!event->isAutoRepeat())
             Space();
-    }
-}
-
-void TReadingForm::FormKeyPress(QChar &key) {
-    if (key == QChar(27)) {
-        key = QChar();
-        if (kind.EscCloses)
-            Close();
     }
 }

@@ -65,7 +65,6 @@ protected:
     void FormCloseQuery(bool &canClose) override;
     void FormClose() override;
     void FormKeyDown(QKeyEvent *event, bool &handled) override;
-    void FormKeyPress(QChar &key) override;
 
 private:
     void Store(int speed);
