@@ -1,7 +1,11 @@
 #include "TestSupport.h"
 
+#include "common/Paths.h"
+
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
@@ -115,5 +119,15 @@ void TypeText(QWidget *widget, const QString &text) {
         QApplication::sendEvent(widget, &press);
         QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(ch));
         QApplication::sendEvent(widget, &release);
+    }
+}
+
+void WriteAllTexts(const QByteArray &bytes) {
+    QDir().mkpath(MediaPath(QStringLiteral("media")) + QStringLiteral("/text"));
+    for (int i = 1; i <= 28; ++i) {
+        QFile f(MediaPath(QStringLiteral("media\\text\\Text%1.txt").arg(i)));
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            qFatal("cannot write %s", qPrintable(f.fileName()));
+        f.write(bytes);
     }
 }

@@ -41,3 +41,6 @@ void InitTestEnvironment();
 // Types text into a widget key by key, as a keyboard whose layout already
 // gives these characters would (works for Persian letters too).
 void TypeText(QWidget *widget, const QString &text);
+
+// Replaces all 28 exercise texts of the data folder at AppPath with bytes.
+void WriteAllTexts(const QByteArray &bytes);

@@ -104,8 +104,8 @@ private slots:
     void init();
     void enableStep_data();
     void enableStep();
-    void lessonOne();
-    void lessonTen();
+    void lessons_data();
+    void lessons();
     void repeatingAnEarlierLesson();
     void escInTheMiddle();
     void noSecondLesson();
@@ -165,33 +165,41 @@ void TestCourse::enableStep() {
     QCOMPARE(FDisplay->SenderForm.data(), static_cast<QWidget *>(FSteps));
 }
 
-void TestCourse::lessonOne() {
-    SetStep(QVariant());
-    FSteps->Show();
-    Pilot pilot;
-    QVERIFY(FSteps->RunLesson(1));
-    QCOMPARE(pilot.Tests, 2);
-    QCOMPARE(pilot.Exercises,
-             (QStringList{"0:600:50", "4:500:50", "1:600:50", "4:1000:50", "2:600:50", "5:100:50",
-                          "3:600:50", "5:100:60", "6:600:60", "7:200:120"}));
-    QCOMPARE(StoredStep().toInt(), 2);
-    QCOMPARE(TestRows(), 2);
-    QCOMPARE(Shown(), QStringLiteral("F......... BB........"));
-    QVERIFY(!FDisplay->isVisible());
-    QVERIFY(FSteps->isVisible());
+void TestCourse::lessons_data() {
+    QTest::addColumn<int>("lesson");
+    QTest::addColumn<QVariant>("before");
+    QTest::addColumn<int>("tests");
+    QTest::addColumn<QStringList>("exercises"); // kind:interval:seconds, from the lesson table
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("lesson 1, new user")
+        << 1 << QVariant() << 2
+        << QStringList{"0:600:50", "4:500:50", "1:600:50", "4:1000:50", "2:600:50",
+                       "5:100:50", "3:600:50", "5:100:60", "6:600:60",  "7:200:120"}
+        << QStringLiteral("F......... BB........");
+    QTest::newRow("lesson 10") << 10 << QVariant(10) << 1
+                               << QStringList{"0:300:50", "4:500:50", "1:300:50", "4:500:50",
+                                              "2:300:50", "7:50:120", "3:300:50", "7:50:120",
+                                              "4:500:50", "7:50:180"}
+                               << QStringLiteral("FFFFFFFFFF BBBBBBBBBB");
 }
 
-void TestCourse::lessonTen() {
-    SetStep(10);
+void TestCourse::lessons() {
+    QFETCH(int, lesson);
+    QFETCH(QVariant, before);
+    QFETCH(int, tests);
+    QFETCH(QStringList, exercises);
+    QFETCH(QString, shown);
+    SetStep(before);
     FSteps->Show();
     Pilot pilot;
-    QVERIFY(FSteps->RunLesson(10));
-    QCOMPARE(pilot.Tests, 1);
-    QCOMPARE(pilot.Exercises,
-             (QStringList{"0:300:50", "4:500:50", "1:300:50", "4:500:50", "2:300:50", "7:50:120",
-                          "3:300:50", "7:50:120", "4:500:50", "7:50:180"}));
-    QCOMPARE(StoredStep().toInt(), 11);
-    QCOMPARE(Shown(), QStringLiteral("FFFFFFFFFF BBBBBBBBBB"));
+    QVERIFY(FSteps->RunLesson(lesson));
+    QCOMPARE(pilot.Tests, tests);
+    QCOMPARE(pilot.Exercises, exercises);
+    QCOMPARE(StoredStep().toInt(), lesson + 1);
+    QCOMPARE(TestRows(), tests);
+    QCOMPARE(Shown(), shown);
+    QVERIFY(!FDisplay->isVisible());
+    QVERIFY(FSteps->isVisible());
 }
 
 void TestCourse::repeatingAnEarlierLesson() {

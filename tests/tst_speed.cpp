@@ -22,12 +22,7 @@ void WriteAllTexts(int words) {
     QStringList w;
     for (int i = 0; i < words; ++i)
         w << QStringLiteral("کلمه%1").arg(i);
-    QDir().mkpath(AppPath + QStringLiteral("Media/text"));
-    for (int i = 1; i <= 28; ++i) {
-        QFile f(MediaPath(QStringLiteral("media\\text\\Text%1.txt").arg(i)));
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(w.join(u' ').toUtf8());
-    }
+    ::WriteAllTexts(w.join(u' ').toUtf8());
 }
 
 struct Row {

@@ -74,14 +74,6 @@ QList<QLabel *> Pictures() {
     return out;
 }
 
-void WriteAllTexts(const QByteArray &bytes) {
-    for (int i = 1; i <= 28; ++i) {
-        QFile f(MediaPath(QStringLiteral("media\\text\\Text%1.txt").arg(i)));
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
-    }
-}
-
 } // namespace
 
 class TestSurface : public QObject {
